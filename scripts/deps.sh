@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the benchmarks need, when any is missing.
+# Shared by the README's two commands and by CI. Run as root on Debian 12.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    googletest libgtest-dev libgmock-dev
+    clang libclang-rt-14-dev   # fuzz targets and the LeakSanitizer runtime for clang builds
+    ripgrep                    # the search benchmark's second baseline
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

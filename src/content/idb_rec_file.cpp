@@ -1,0 +1,406 @@
+#include "content/idb_rec_file.h"
+
+#include "content/idb_format.h"
+#include "content/idb_query.h"
+#include "content/progress_gauge.h"
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace orvalis {
+
+namespace {
+
+constexpr size_t MaxLevelLen = 255;
+
+constexpr std::array<uint8_t, 256> MakeScrambleTable() {
+    std::array<uint8_t, 256> table{};
+    for (int v = 0; v < 256; ++v)
+        table[v] = ScrambleByte(static_cast<uint8_t>(v));
+    return table;
+}
+constexpr std::array<uint8_t, 256> ScrambleTable = MakeScrambleTable();
+
+// Reads the file in large blocks and hands out exact byte counts, translating through the scramble table
+// while copying, so that every byte is touched once after the kernel delivered it.
+class TBlockReader {
+public:
+    explicit TBlockReader(std::FILE* file) : FFile(file), FBuffer(new char[BlockSize]) {}
+
+    // Copies `count` bytes to dst (unscrambled when asked); false when the file ends first.
+    bool Read(char* dst, size_t count, bool unscramble) {
+        while (count > 0) {
+            if (FPos == FEnd && !Fill())
+                return false;
+            const size_t n = std::min(count, FEnd - FPos);
+            const char* src = FBuffer.get() + FPos;
+            if (unscramble) {
+                for (size_t i = 0; i < n; ++i)
+                    dst[i] = static_cast<char>(ScrambleTable[static_cast<uint8_t>(src[i])]);
+            } else {
+                std::memcpy(dst, src, n);
+            }
+            dst += n;
+            count -= n;
+            FPos += n;
+        }
+        return true;
+    }
+
+private:
+    static constexpr size_t BlockSize = 256 * 1024;
+
+    bool Fill() {
+        FPos = 0;
+        FEnd = std::fread(FBuffer.get(), 1, BlockSize, FFile);
+        return FEnd > 0;
+    }
+
+    std::FILE* FFile;
+    std::unique_ptr<char[]> FBuffer;
+    size_t FPos = 0;
+    size_t FEnd = 0;
+};
+
+uint32_t LE(const unsigned char* p, int count) {
+    uint32_t value = 0;
+    for (int i = 0; i < count; ++i)
+        value |= static_cast<uint32_t>(p[i]) << (8 * i);
+    return value;
+}
+
+// The four levels as views into the path, each cut at 255 characters.
+struct TPathViews {
+    std::string_view L1, L2, L3, L4;
+};
+
+TPathViews SplitPathViews(const char* path) {
+    TPathViews v;
+    if (path == nullptr)
+        return v;
+    std::string_view rest(path);
+    std::string_view* levels[4] = {&v.L1, &v.L2, &v.L3, &v.L4};
+    for (std::string_view* level : levels) {
+        const size_t bar = rest.find('|');
+        *level = rest.substr(0, std::min(bar, MaxLevelLen));
+        if (bar == std::string_view::npos)
+            break;
+        rest.remove_prefix(bar + 1);
+    }
+    return v;
+}
+
+char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+void FreeRecord(TiDbRec* record) {
+    delete[] record->Path;
+    delete[] record->Text;
+    delete record;
+}
+
+} // namespace
+
+TiDbRecFile::TiDbRecFile() : Records("iDbRecs") {}
+
+TiDbRecFile::~TiDbRecFile() {
+    FreeRecords();
+}
+
+void TiDbRecFile::FreeRecords() {
+    for (int32_t pos = Records.Count(); pos >= 1; --pos) {
+        FreeRecord(static_cast<TiDbRec*>(Records.Get(pos)));
+        Records.Put(pos, nullptr);
+        Records.Delete(pos);
+    }
+}
+
+bool TiDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
+    FreeRecords();
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return false;
+    TBlockReader reader(file);
+
+    unsigned char countBytes[4];
+    if (!reader.Read(reinterpret_cast<char*>(countBytes), 4, false)) {
+        std::fclose(file);
+        return false;
+    }
+    // The count is only a promise of the file: nothing is allocated from it. A negative count marks a damaged
+    // file; its records are read until the data ends and the load reports failure.
+    const auto recordCount = static_cast<int32_t>(LE(countBytes, 4));
+    const bool damagedCount = recordCount < 0;
+    bool ok = !damagedCount;
+    if (gauge != nullptr) {
+        gauge->SetProgress(0);
+        gauge->Show();
+    }
+    for (int64_t i = 1; damagedCount || i <= recordCount; ++i) {
+        unsigned char header[RecordHeaderLen];
+        if (!reader.Read(reinterpret_cast<char*>(header), RecordHeaderLen, false)) {
+            ok = false;
+            break;
+        }
+        auto* record = new (std::nothrow) TiDbRec;
+        if (record == nullptr) {
+            ok = false;
+            break;
+        }
+        record->Id = LE(header, 4);
+        record->PathLen = static_cast<uint16_t>(LE(header + 4, 2));
+        record->TextLen = static_cast<uint16_t>(LE(header + 6, 2));
+        if (record->PathLen > 0)
+            record->Path = new (std::nothrow) char[record->PathLen + 1];
+        if (record->TextLen > 0)
+            record->Text = new (std::nothrow) char[record->TextLen + 1];
+        if (record->PathLen == 0 && record->TextLen == 0)
+            record->Id = 0;
+        const bool allocated = (record->PathLen == 0 || record->Path != nullptr) &&
+                               (record->TextLen == 0 || record->Text != nullptr);
+        if (!allocated || !reader.Read(record->Path, record->PathLen, true) ||
+            !reader.Read(record->Text, record->TextLen, true) || !Records.Add(record)) {
+            FreeRecord(record);
+            ok = false;
+            break;
+        }
+        if (record->Path != nullptr)
+            record->Path[record->PathLen] = '\0';
+        if (record->Text != nullptr)
+            record->Text[record->TextLen] = '\0';
+        if (gauge != nullptr) {
+            if (!damagedCount)
+                gauge->SetProgress(static_cast<int32_t>(static_cast<double>(i) / recordCount * 100.0));
+            gauge->ProcessMessages();
+        }
+    }
+    if (gauge != nullptr)
+        gauge->Hide();
+    std::fclose(file);
+    return ok;
+}
+
+TPathLevels TiDbRecFile::SplitPath(const char* path) {
+    const TPathViews v = SplitPathViews(path);
+    return {std::string(v.L1), std::string(v.L2), std::string(v.L3), std::string(v.L4)};
+}
+
+bool TiDbRecFile::IsSelected(int32_t index) {
+    const auto* record = static_cast<const TiDbRec*>(Records.Get(index));
+    return record != nullptr && record->Selected;
+}
+
+void TiDbRecFile::SelectAll() {
+    const int32_t n = Records.Count();
+    for (int32_t i = 1; i <= n; ++i)
+        static_cast<TiDbRec*>(Records.Get(i))->Selected = true;
+    FSelectedCount = n;
+    if (n == 0) {
+        FCursorOrdinal = FCursorIndex = 0;
+    } else if (FCursorIndex != 0 && FCursorIndex <= n) {
+        // With everything selected an ordinal equals its index.
+        FCursorOrdinal = FCursorIndex;
+    } else {
+        FCursorOrdinal = FCursorIndex = 1;
+    }
+}
+
+void TiDbRecFile::SelectNone() {
+    const int32_t n = Records.Count();
+    for (int32_t i = 1; i <= n; ++i)
+        static_cast<TiDbRec*>(Records.Get(i))->Selected = false;
+    FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
+}
+
+void TiDbRecFile::SelectSection(char code) {
+    FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
+    const int32_t n = Records.Count();
+    for (int32_t i = 1; i <= n; ++i) {
+        auto* record = static_cast<TiDbRec*>(Records.Get(i));
+        record->Selected = record->Path != nullptr && record->Path[0] == code;
+        if (!record->Selected)
+            continue;
+        ++FSelectedCount;
+        if (FCursorOrdinal == 0) {
+            FCursorOrdinal = 1;
+            FCursorIndex = i;
+        }
+    }
+}
+
+int32_t TiDbRecFile::FindSelected(int32_t ordinal) {
+    const int32_t n = Records.Count();
+    const int32_t s = FSelectedCount;
+    // Only ordinals 1 to the selected count have a record: walking for one below would hand back the first
+    // record, and for one above the count the backward walk would stop on the last record, selected or not.
+    if (n == 0 || ordinal > n || ordinal < 1 || ordinal > s)
+        return 0;
+    const int32_t k = FCursorOrdinal;
+    const int32_t c = FCursorIndex;
+    const bool usable = c >= 1 && c <= n;
+    if (ordinal == k && usable)
+        return c;
+
+    int32_t i = 1;
+    int32_t m = 0;
+    bool forwards = true;
+    if (usable && ordinal > k) {
+        // Ties go to the far end.
+        if (ordinal - k < s - ordinal) {
+            i = c + 1;
+            m = k;
+        } else {
+            i = n;
+            m = s + 1;
+            forwards = false;
+        }
+    } else if (usable && ordinal < k) {
+        if (k - ordinal < ordinal - 1) {
+            i = c - 1;
+            m = k;
+            forwards = false;
+        }
+    }
+    if (forwards) {
+        while (i <= n && m < ordinal) {
+            if (IsSelected(i))
+                ++m;
+            if (m < ordinal)
+                ++i;
+        }
+    } else {
+        while (i >= 1 && m > ordinal) {
+            if (IsSelected(i))
+                --m;
+            if (m > ordinal)
+                --i;
+        }
+    }
+    if (i < 1 || i > n || m != ordinal)
+        return 0;
+    FCursorOrdinal = ordinal;
+    FCursorIndex = i;
+    return i;
+}
+
+void TiDbRecFile::GetSelected(int32_t ordinal, TiDbRec& record) {
+    const int32_t index = FindSelected(ordinal);
+    if (index == 0) {
+        record = TiDbRec{};
+        return;
+    }
+    record = *static_cast<const TiDbRec*>(Records.Get(index));
+}
+
+void TiDbRecFile::ListTitles(TTitleSelector selector, std::vector<std::string>& list) {
+    list.clear();
+    int32_t ordinal = 0;
+    const int32_t n = Records.Count();
+    for (int32_t i = 1; i <= n; ++i) {
+        const auto* record = static_cast<const TiDbRec*>(Records.Get(i));
+        if (!record->Selected)
+            continue;
+        ++ordinal;
+        const TPathViews v = SplitPathViews(record->Path);
+        if (!v.L3.empty() || !v.L4.empty() || v.L2.empty())
+            continue;
+        if (selector == TTitleSelector::tsBook && v.L1 == "4")
+            continue;
+        if (selector == TTitleSelector::tsQuorindex && v.L1 != "4")
+            continue;
+        std::string entry = std::to_string(ordinal);
+        entry += '|';
+        entry += v.L2;
+        list.push_back(std::move(entry));
+    }
+}
+
+bool TiDbRecFile::HasInitial(char letter) {
+    const char wanted = UpperAscii(letter);
+    const int32_t n = Records.Count();
+    for (int32_t i = 1; i <= n; ++i) {
+        const auto* record = static_cast<const TiDbRec*>(Records.Get(i));
+        if (!record->Selected)
+            continue;
+        const TPathViews v = SplitPathViews(record->Path);
+        if (v.L2.empty())
+            continue;
+        if (IsAsciiLetter(v.L2[0]) && UpperAscii(v.L2[0]) == wanted)
+            return true;
+    }
+    return false;
+}
+
+template <typename Match> void TiDbRecFile::SelectWhere(TProgressGauge* gauge, Match&& match) {
+    const int32_t n = Records.Count();
+    for (int32_t i = 1; i <= n; ++i) {
+        auto* record = static_cast<TiDbRec*>(Records.Get(i));
+        record->Selected = false;
+        const TPathViews v = SplitPathViews(record->Path);
+        record->Selected = match(*record, v);
+        if (record->Selected) {
+            if (FCursorOrdinal == 0) {
+                FCursorOrdinal = 1;
+                FCursorIndex = i;
+            }
+            ++FSelectedCount;
+        }
+        if (gauge != nullptr)
+            gauge->SetProgress(static_cast<int32_t>(static_cast<double>(i) / n * 100.0));
+    }
+}
+
+namespace {
+
+std::string_view TextOf(const TiDbRec& record) {
+    return record.Text == nullptr ? std::string_view() : std::string_view(record.Text, record.TextLen);
+}
+
+} // namespace
+
+void TiDbRecFile::SelectByQuery(TiDbQuery& query, TProgressGauge* gauge) {
+    FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
+    FoldQuery(query);
+    const TQueryMatcher matcher(ParseQuery(std::string_view(query.Text, query.Text ? query.TextLen : 0)));
+    const bool emptyQuery = query.TextLen <= 0;
+    if (gauge != nullptr) {
+        gauge->SetProgress(0);
+        gauge->Show();
+    }
+    SelectWhere(gauge, [&](const TiDbRec& record, const TPathViews& v) {
+        if (v.L1 == "4" || v.L2.empty() || !v.L3.empty() || !v.L4.empty())
+            return false;
+        const std::string_view text = TextOf(record);
+        return !emptyQuery && !text.empty() && matcher.Matches(text, true);
+    });
+    if (gauge != nullptr)
+        gauge->Hide();
+}
+
+void TiDbRecFile::SelectByLinkQuery(TiDbQuery& query, TProgressGauge* gauge) {
+    FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
+    FoldQuery(query);
+    const TQueryMatcher matcher(ParseQuery(std::string_view(query.Text, query.Text ? query.TextLen : 0)));
+    const bool emptyQuery = query.TextLen <= 0;
+    if (gauge != nullptr) {
+        gauge->SetProgress(0);
+        gauge->Show();
+    }
+    SelectWhere(gauge, [&](const TiDbRec& record, const TPathViews& v) {
+        if (v.L1.empty() || v.L2.empty() || !v.L3.empty() || !v.L4.empty() || emptyQuery)
+            return false;
+        const std::string_view text = TextOf(record);
+        return (!text.empty() && matcher.Matches(text, false)) || matcher.Matches(v.L2, false);
+    });
+    if (gauge != nullptr)
+        gauge->Hide();
+}
+
+} // namespace orvalis

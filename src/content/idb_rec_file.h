@@ -1,0 +1,82 @@
+#pragma once
+
+#include "content/idb_rec.h"
+#include "content/pointer_chain.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvalis {
+
+class TProgressGauge;
+struct TiDbQuery;
+
+// The four levels of a record path "L1|L2|L3|L4", each cut at 255 characters. L1 is the section code ("1"
+// to "3" for the book's sections, "4" for the Quorindex), L2 the title; L3 = L2 marks an extra-information
+// record and L4 = L2 a recipe record.
+struct TPathLevels {
+    std::string L1, L2, L3, L4;
+};
+
+// Which title lines ListTitles produces from the selected records.
+enum class TTitleSelector : int {
+    tsAll = 2,        // every topic record
+    tsBook = 20,      // topic records outside the Quorindex
+    tsQuorindex = 24, // Quorindex entries only
+};
+
+// The record database held in memory: every record in file order, a selection flag per record and a lookup
+// cursor that makes walking the selection in order cost one step per record.
+class TiDbRecFile {
+public:
+    TiDbRecFile();
+    ~TiDbRecFile();
+    TiDbRecFile(const TiDbRecFile&) = delete;
+    TiDbRecFile& operator=(const TiDbRecFile&) = delete;
+
+    // Replaces the content by the file's. False when the file cannot be opened or is cut short; records
+    // read before the failure stay loaded. The gauge, when given, advances per record.
+    bool LoadFromFile(const std::string& path, TProgressGauge* gauge);
+
+    static TPathLevels SplitPath(const char* path);
+
+    void SelectAll();
+    void SelectNone();
+    // Selects exactly the records whose path begins with the code character.
+    void SelectSection(char code);
+
+    // Index (1-based, into all records) of the record at the 1-based ordinal within the selection, or 0.
+    int32_t FindSelected(int32_t ordinal);
+    // A copy of the record at the ordinal sharing its buffers, or an all-zero record.
+    void GetSelected(int32_t ordinal, TiDbRec& record);
+    // Fills the list with "ordinal|title" for the listed topic records of the selection, in file order.
+    void ListTitles(TTitleSelector selector, std::vector<std::string>& list);
+    // Whether a selected record's title begins with the ASCII letter, compared without case.
+    bool HasInitial(char letter);
+
+    // The searches: they replace the selection by the records matching the query (see idb_query.h). The
+    // query text is folded to lower case in place.
+    void SelectByQuery(TiDbQuery& query, TProgressGauge* gauge);
+    void SelectByLinkQuery(TiDbQuery& query, TProgressGauge* gauge);
+
+    int32_t SelectedCount() const { return FSelectedCount; }
+    int32_t CursorOrdinal() const { return FCursorOrdinal; }
+    int32_t CursorIndex() const { return FCursorIndex; }
+    int32_t RecordCount() const { return Records.Count(); }
+    // The record at the 1-based index into all records, or null; for tools that inspect the whole file.
+    const TiDbRec* Record(int32_t index) { return static_cast<const TiDbRec*>(Records.Get(index)); }
+
+private:
+    void FreeRecords();
+    bool IsSelected(int32_t index);
+    template <typename Match> void SelectWhere(TProgressGauge* gauge, Match&& match);
+
+    TPointerChain Records;
+    int32_t FCursorOrdinal = 0;
+    int32_t FCursorIndex = 0;
+    int32_t FSelectedCount = 0;
+};
+
+} // namespace orvalis

@@ -1,0 +1,87 @@
+#include "content/markup_tags.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace orvalis {
+
+TTagKind RecogniseTag(std::string_view token) {
+    // Longer keywords that share a prefix with shorter ones come first ("</A>" before "<A" does not matter
+    // since "</" differs, but "<FONT" must be tried as a whole word).
+    static constexpr std::array<std::pair<std::string_view, TTagKind>, 15> Keywords{{
+        {"<B>", TTagKind::BoldOn},
+        {"</B>", TTagKind::BoldOff},
+        {"<I>", TTagKind::ItalicOn},
+        {"</I>", TTagKind::ItalicOff},
+        {"<U>", TTagKind::UnderlineOn},
+        {"</U>", TTagKind::UnderlineOff},
+        {"<S>", TTagKind::StrikeOn},
+        {"</S>", TTagKind::StrikeOff},
+        {"<FONT", TTagKind::Font},
+        {"</FONT", TTagKind::FontClose},
+        {"<IMG", TTagKind::Image},
+        {"<HIDE>", TTagKind::Hide},
+        {"<SHOW>", TTagKind::Show},
+        {"</A>", TTagKind::LinkClose},
+        {"<A", TTagKind::LinkOpen},
+    }};
+    for (const auto& [keyword, kind] : Keywords) {
+        if (token.starts_with(keyword))
+            return kind;
+    }
+    return TTagKind::None;
+}
+
+std::string_view TagToken(std::string_view text, size_t at, size_t& end) {
+    const size_t close = text.find('>', at);
+    if (close == std::string_view::npos) {
+        end = at;
+        return {};
+    }
+    end = close + 1;
+    return text.substr(at, std::min(close + 1 - at, MaxTokenLen));
+}
+
+std::string TagAttribute(std::string_view token, std::string_view attribute) {
+    const size_t found = token.find(attribute);
+    if (found == std::string_view::npos)
+        return {};
+    std::string_view value = token.substr(found + attribute.size());
+    while (!value.empty() && (value.front() == '"' || value.front() == '\'' || value.front() == ' '))
+        value.remove_prefix(1);
+    const size_t gt = value.find('>');
+    size_t cut = gt;
+    for (char stop : {'"', '\'', ' '}) {
+        const size_t at = value.find(stop);
+        if (at != std::string_view::npos && (gt == std::string_view::npos || at < gt)) {
+            cut = at;
+            break;
+        }
+    }
+    return std::string(value.substr(0, cut));
+}
+
+std::vector<std::string> ListLinkTargets(std::string_view text) {
+    std::vector<std::string> targets;
+    bool open = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '<')
+            continue;
+        size_t end = 0;
+        const std::string_view token = TagToken(text, i, end);
+        const TTagKind kind = RecogniseTag(token);
+        if (kind == TTagKind::None)
+            continue;
+        if (kind == TTagKind::LinkOpen && !open) {
+            targets.push_back(TagAttribute(token, "HREF="));
+            open = true;
+        } else if (kind == TTagKind::LinkClose) {
+            open = false;
+        }
+        i = end - 1;
+    }
+    return targets;
+}
+
+} // namespace orvalis

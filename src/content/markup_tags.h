@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Tag recognition and attribute values of the markup language that topic texts are written in; the
+// renderer lays texts out by these rules, and the content tool checks the links of a database with them.
+namespace orvalis {
+
+inline constexpr size_t MaxTokenLen = 255;
+
+// The tag keywords, recognised case-sensitively at the start of a token "<...>".
+enum class TTagKind {
+    None,
+    BoldOn,
+    BoldOff,
+    ItalicOn,
+    ItalicOff,
+    UnderlineOn,
+    UnderlineOff,
+    StrikeOn,
+    StrikeOff,
+    Font,
+    FontClose,
+    Image,
+    Hide,
+    Show,
+    LinkOpen,
+    LinkClose,
+};
+
+TTagKind RecogniseTag(std::string_view token);
+
+// The token of a tag starting at `at` (which holds '<'): everything up to and including the first '>', cut
+// at MaxTokenLen. Empty when no '>' follows, in which case the '<' is ordinary text. `end` receives the
+// offset just after the '>'.
+std::string_view TagToken(std::string_view text, size_t at, size_t& end);
+
+// The value of an attribute such as "HREF=" in a tag token: the text after the attribute's first occurrence,
+// without leading quotes and spaces, up to the first double quote, single quote or space that comes before
+// the first '>', in that order of preference, otherwise up to the first '>'.
+std::string TagAttribute(std::string_view token, std::string_view attribute);
+
+// The HREF= values of every link the text opens, in order ("<A" inside an open link is ignored, as links do
+// not nest).
+std::vector<std::string> ListLinkTargets(std::string_view text);
+
+} // namespace orvalis
