@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orvalis {
 
 namespace {
@@ -112,25 +116,61 @@ TFoldedSearcher::TFoldedSearcher(std::string_view pattern) : FPattern(pattern) {
     }
 }
 
+namespace {
+
+// Compares the pattern with the text at `at` as the lower-cased text would.
+bool FoldedEqual(std::string_view text, size_t at, std::string_view pattern) {
+    for (size_t j = 0; j < pattern.size(); ++j) {
+        if (FoldAt(text, at + j) != static_cast<uint8_t>(pattern[j]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 size_t TFoldedSearcher::Find(std::string_view text, size_t from) const {
     const size_t m = FPattern.size();
     if (m == 0)
         return from <= text.size() ? from : std::string_view::npos;
     if (text.size() < m || from > text.size() - m)
         return std::string_view::npos;
-    const auto last = static_cast<uint8_t>(FPattern[m - 1]);
-    const auto* pat = reinterpret_cast<const uint8_t*>(FPattern.data());
+    const size_t limit = text.size() - m; // last possible start
     size_t i = from;
-    const size_t limit = text.size() - m;
+#if defined(__SSE2__)
+    // Sixteen candidate starts at a time: a start is a candidate when both the pattern's first and last byte
+    // stand in the right places. Setting bit 0x20 of a text byte folds exactly A-Z onto a-z (and no other
+    // byte onto a letter), so for a letter of the pattern the comparison covers both cases.
+    const auto first = static_cast<uint8_t>(FPattern[0]);
+    const auto last = static_cast<uint8_t>(FPattern[m - 1]);
+    const auto isLetter = [](uint8_t c) { return c >= 'a' && c <= 'z'; };
+    const __m128i foldFirst = _mm_set1_epi8(isLetter(first) ? 0x20 : 0);
+    const __m128i foldLast = _mm_set1_epi8(isLetter(last) ? 0x20 : 0);
+    const __m128i wantFirst = _mm_set1_epi8(static_cast<char>(first));
+    const __m128i wantLast = _mm_set1_epi8(static_cast<char>(last));
+    const char* data = text.data();
+    while (i + 15 <= limit) {
+        const __m128i a =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i)), foldFirst);
+        const __m128i b =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + m - 1)), foldLast);
+        auto mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, wantFirst), _mm_cmpeq_epi8(b, wantLast))));
+        while (mask != 0) {
+            const size_t at = i + static_cast<size_t>(__builtin_ctz(mask));
+            if (FoldedEqual(text, at, FPattern))
+                return at;
+            mask &= mask - 1;
+        }
+        i += 16;
+    }
+#endif
+    // Horspool for what is left (or everything without SSE2).
+    const auto lastByte = static_cast<uint8_t>(FPattern[m - 1]);
     while (i <= limit) {
         const uint8_t c = FoldAt(text, i + m - 1);
-        if (c == last) {
-            size_t j = 0;
-            while (j + 1 < m && FoldAt(text, i + j) == pat[j])
-                ++j;
-            if (j + 1 >= m)
-                return i;
-        }
+        if (c == lastByte && FoldedEqual(text, i, FPattern))
+            return i;
         i += FShift[c];
     }
     return std::string_view::npos;
