@@ -156,7 +156,7 @@ TEST_F(DbToolTest, UsageAndHelp) {
     const TRun help = Tool({"--help"});
     EXPECT_EQ(help.Code, ExitOk);
     EXPECT_NE(help.Out.find("\\x{HH}"), std::string::npos);
-    for (const char* command : {"pack", "unpack", "list", "query", "check", "dump"}) {
+    for (const char* command : {"pack", "unpack", "list", "query", "check", "dump", "text"}) {
         const TRun h = Tool({command, "--help"});
         EXPECT_EQ(h.Code, ExitOk) << command;
         EXPECT_NE(h.Out.find(std::string("orvalis-db ") + command), std::string::npos) << command;

@@ -6,6 +6,7 @@
 #include "orvalis-db/cp1252.h"
 #include "orvalis-db/db_check.h"
 #include "orvalis-db/record_source.h"
+#include "orvalis-db/text_files.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,6 +35,8 @@ Usage:
                                      and recipes, and links that find nothing
   orvalis-db dump DB TXT             write every record as one line "path<TAB>text", in
                                      Windows-1252, line breaks as spaces (for grep)
+  orvalis-db text SRC OUT [--check quiz|bmi]
+                                     convert a hint, quiz or BMI text to Windows-1252, CR LF
   orvalis-db COMMAND --help          help on one command
 
 Exit codes: 0 success, 1 error (also: check found problems), 2 wrong usage.
@@ -249,6 +252,41 @@ int Dump(const std::vector<std::string>& args, const std::map<std::string, std::
     return loaded ? ExitOk : ExitError;
 }
 
+int Text(const std::vector<std::string>& args, const std::map<std::string, std::string>& options,
+         std::ostream& out, std::ostream& err) {
+    TSourceFile file{args[0], {}};
+    if (!ReadFile(args[0], file.Content)) {
+        err << "orvalis-db: " << args[0] << ": cannot be read\n";
+        return ExitError;
+    }
+    std::vector<TSourceError> errors;
+    const std::string bytes = ConvertTextFile(file, errors);
+    const auto kind = options.find("--check");
+    if (errors.empty() && kind != options.end()) {
+        if (kind->second == "quiz")
+            errors = CheckQuizFile(args[0], bytes);
+        else if (kind->second == "bmi")
+            errors = CheckBmiFile(args[0], bytes);
+        else {
+            err << "orvalis-db: --check takes quiz or bmi\n";
+            return ExitUsage;
+        }
+    }
+    for (const TSourceError& e : errors)
+        err << e.File << ":" << e.Line << ": " << e.Message << '\n';
+    if (!errors.empty()) {
+        err << "orvalis-db: " << errors.size() << " error(s); " << args[1] << " was not written\n";
+        return ExitError;
+    }
+    std::string error;
+    if (!WriteFileAtomically(args[1], bytes, error)) {
+        err << "orvalis-db: " << error << '\n';
+        return ExitError;
+    }
+    out << "converted " << args[0] << " into " << args[1] << '\n';
+    return ExitOk;
+}
+
 const std::vector<TCommand>& Commands() {
     static const std::vector<TCommand> commands{
         {"pack",
@@ -304,6 +342,18 @@ const std::vector<TCommand>& Commands() {
          2,
          {},
          Dump},
+        {"text",
+         "Usage: orvalis-db text SRC OUT [--check quiz|bmi]\n"
+         "Converts a UTF-8 text file (a hint text, the quiz or the BMI table) into the program's\n"
+         "Windows-1252 with CR LF line breaks. With --check quiz every question 1 to 150 must have its\n"
+         "[Qn] and [An] sections: the question, a blank line, three alternatives, then in [An] a blank\n"
+         "line, the number of the right alternative and the explanation. With --check bmi the sections\n"
+         "[start], [ondergewicht], [normaalgewicht], [overgewicht], [obestias] and [mobide obestias] must\n"
+         "be there. On any error nothing is written.\n",
+         2,
+         2,
+         {"--check="},
+         Text},
     };
     return commands;
 }
