@@ -1,0 +1,63 @@
+#include "reading/title_lines.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace orvalis {
+
+namespace {
+
+bool TitleLess(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
+}
+
+} // namespace
+
+std::string_view TitleOfLine(std::string_view line) {
+    const size_t bar = line.find('|');
+    if (bar == std::string_view::npos)
+        return {};
+    return line.substr(bar + 1, 255);
+}
+
+std::string_view KeyOfLine(std::string_view line) {
+    return line.substr(0, line.find('|'));
+}
+
+void SortTitleLines(std::vector<std::string>& lines, int lo, int hi) {
+    if (lines.empty())
+        return;
+    lo = std::max(lo, 0);
+    hi = std::min(hi, static_cast<int>(lines.size()) - 1);
+    // The recursion goes into the smaller part only and loops over the larger, so that sorted input cannot
+    // exhaust the stack.
+    while (lo < hi) {
+        const std::string pivot(TitleOfLine(lines[static_cast<size_t>((lo + hi) / 2)]));
+        int i = lo;
+        int j = hi;
+        do {
+            while (TitleLess(TitleOfLine(lines[static_cast<size_t>(i)]), pivot))
+                ++i;
+            while (TitleLess(pivot, TitleOfLine(lines[static_cast<size_t>(j)])))
+                --j;
+            if (i <= j) {
+                std::swap(lines[static_cast<size_t>(i)], lines[static_cast<size_t>(j)]);
+                ++i;
+                --j;
+            }
+        } while (i <= j);
+        if (j - lo < hi - i) {
+            if (lo < j)
+                SortTitleLines(lines, lo, j);
+            lo = i;
+        } else {
+            if (i < hi)
+                SortTitleLines(lines, i, hi);
+            hi = j;
+        }
+    }
+}
+
+} // namespace orvalis

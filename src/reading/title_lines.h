@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvalis {
+
+// A title line is "key|title": the key (an ordinal of the current selection, or a section code in the
+// history) before the first "|", the shown title after it, taken as at most 255 characters.
+std::string_view TitleOfLine(std::string_view line);
+std::string_view KeyOfLine(std::string_view line);
+
+// Sorts lines lo..hi (0-based, inclusive) in place by title, comparing unsigned bytes without case folding
+// or locale, so "Zink" comes before "ijzer" and accented letters after all plain ones. The quicksort the
+// reading lists have always used; lines with equal titles end in no defined order.
+void SortTitleLines(std::vector<std::string>& lines, int lo, int hi);
+
+} // namespace orvalis
