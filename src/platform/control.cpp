@@ -100,7 +100,11 @@ private:
 };
 } // namespace
 
-TControl::TControl(TWinControl* parent) : FWidget(std::make_unique<TControlWidget>(*this)) {
+TControl::TControl(TWinControl* parent) : TControl(parent, nullptr) {}
+
+TControl::TControl(TWinControl* parent, std::unique_ptr<QWidget> widget) : FWidget(std::move(widget)) {
+    if (!FWidget)
+        FWidget = std::make_unique<TControlWidget>(*this);
     FFont.OnChange = [this](TObject*) {
         if (!FFollowingParent)
             FParentFont = false;
@@ -132,7 +136,7 @@ void TControl::SetParent(TWinControl* parent) {
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     }
     FParent = parent;
-    FWidget->setParent(parent ? parent->Widget() : nullptr);
+    FWidget->setParent(parent ? parent->ContainerWidget() : nullptr);
     if (parent) {
         parent->FControls.push_back(this);
         FWidget->setVisible(FVisible);
@@ -156,6 +160,8 @@ void TControl::SetBounds(int left, int top, int width, int height) {
         self->AlignControls();
     if (FParent && FAlign != TAlign::alNone)
         FParent->AlignControls();
+    if (FParent)
+        FParent->ControlBoundsChanged(this);
 }
 
 void TControl::SetAlign(TAlign value) {
@@ -291,6 +297,9 @@ void TControl::DblClick() {
 void TControl::Paint(TCanvas&) {}
 
 TWinControl::TWinControl(TWinControl* parent) : TControl(parent) {}
+
+TWinControl::TWinControl(TWinControl* parent, std::unique_ptr<QWidget> widget)
+    : TControl(parent, std::move(widget)) {}
 
 TWinControl::~TWinControl() {
     while (!FControls.empty())

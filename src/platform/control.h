@@ -136,6 +136,9 @@ public:
     QWidget* Widget() const;
 
 protected:
+    // For controls made of a native widget of the platform layer.
+    TControl(TWinControl* parent, std::unique_ptr<QWidget> widget);
+
     // Called after the colour or font changed (also through the parent).
     virtual void Changed() { Invalidate(); }
     virtual void ParentChanged();
@@ -172,8 +175,14 @@ public:
     // then client ones in the rest.
     void AlignControls();
 
+    // The widget the children's widgets go into.
+    virtual QWidget* ContainerWidget() const { return Widget(); }
+
 protected:
+    TWinControl(TWinControl* parent, std::unique_ptr<QWidget> widget);
     void ParentChanged() override;
+    // A child moved or was resized.
+    virtual void ControlBoundsChanged(TControl*) {}
 
 private:
     friend class TControl;
