@@ -8,6 +8,8 @@ packages=(
     googletest libgtest-dev libgmock-dev
     clang libclang-rt-14-dev   # fuzz targets and the LeakSanitizer runtime for clang builds
     ripgrep                    # the search benchmark's second baseline
+    qt6-base-dev qt6-image-formats-plugins libgl-dev   # the platform layer; TIFF from the plugins
+    fonts-liberation2          # "Arial" resolves to Liberation Sans
 )
 
 missing=()

@@ -1,0 +1,67 @@
+#include "controls/background.h"
+#include "controls/bitmap_drawing.h"
+#include "controls/shared_palette.h"
+#include "platform/canvas.h"
+#include "platform/screen.h"
+
+namespace orvalis {
+
+TBackground& TBackground::Assign(const TBackground& other) {
+    if (this == &other)
+        return *this;
+    FPen.Assign(other.FPen);
+    FBrush.Assign(other.FBrush);
+    FImage.Assign(other.FImage);
+    SetImageDrawStyle(other.FImageDrawStyle);
+    return *this;
+}
+
+void TBackground::SetImageDrawStyle(TImageDrawStyle value) {
+    if (FImageDrawStyle == value)
+        return;
+    FImageDrawStyle = value;
+    if (OnChange)
+        OnChange(this);
+}
+
+void PaintBackground(TCanvas& canvas, int width, int height, const TBackground& background, int dX, int dY,
+                     const TPalette* controlPalette) {
+    const TGraphic* picture = background.Image().Graphic();
+    bool paletteSelected = false;
+    const TPalette* previous = nullptr;
+    if (picture) {
+        if (Screen().BitsPerPixel() <= 8 && controlPalette) {
+            previous = canvas.SelectPalette(SharedPalette());
+            canvas.RealizePalette();
+            paletteSelected = true;
+        }
+        const int pw = picture->Width(), ph = picture->Height();
+        switch (background.ImageDrawStyle()) {
+        case TImageDrawStyle::idsAlongside:
+            // An empty picture would never advance; it draws nothing anyway.
+            if (pw > 0 && ph > 0)
+                for (int x = dX; x < width; x += pw)
+                    for (int y = dY; y < height; y += ph)
+                        DrawBitmapAt(&canvas, x, y, picture);
+            break;
+        case TImageDrawStyle::idsCenter:
+            DrawBitmapAt(&canvas, dX + (width - pw) / 2, dY + (height - ph) / 2, picture);
+            break;
+        case TImageDrawStyle::idsHide:
+            break;
+        case TImageDrawStyle::idsStretch:
+            StretchBitmapInto(&canvas, dX, dY, width - 1, height - 1, picture);
+            break;
+        case TImageDrawStyle::idsTopLeft:
+            DrawBitmapAt(&canvas, dX, dY, picture);
+            break;
+        }
+    }
+    canvas.Pen() = background.Pen();
+    canvas.Brush() = background.Brush();
+    canvas.Rectangle(0, 0, width, height);
+    if (paletteSelected)
+        canvas.SelectPalette(previous);
+}
+
+} // namespace orvalis

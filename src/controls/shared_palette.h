@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/palette.h"
+
+#include <optional>
+
+namespace orvalis {
+
+// The palette every picture is drawn with on screens of 8 bits per pixel or fewer: the 16-colour one
+// (from the bitmap resource "PAL16") at 7 bits or less, the 256-colour one ("PAL256") at exactly 8, none
+// above. The palettes are built on first use, or again by BuildSharedPalettes, and released by
+// FreeSharedPalettes at the end of the program.
+const TPalette* SharedPalette();
+
+void BuildSharedPalettes();
+void FreeSharedPalettes();
+const TPalette* SharedPalette16();
+const TPalette* SharedPalette256();
+
+} // namespace orvalis

@@ -1,0 +1,353 @@
+#include "platform/control.h"
+#include "platform/canvas.h"
+#include "platform/qt_canvas.h"
+#include "platform/qt_text.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+
+namespace orvalis {
+
+namespace {
+TMouseButton ButtonOf(Qt::MouseButton b) {
+    return b == Qt::RightButton    ? TMouseButton::mbRight
+           : b == Qt::MiddleButton ? TMouseButton::mbMiddle
+                                   : TMouseButton::mbLeft;
+}
+
+TShiftState ShiftOf(Qt::KeyboardModifiers m, Qt::MouseButtons b) {
+    TShiftState s = 0;
+    if (m & Qt::ShiftModifier)
+        s |= uint8_t(TShiftFlag::ssShift);
+    if (m & Qt::AltModifier)
+        s |= uint8_t(TShiftFlag::ssAlt);
+    if (m & Qt::ControlModifier)
+        s |= uint8_t(TShiftFlag::ssCtrl);
+    if (b & Qt::LeftButton)
+        s |= uint8_t(TShiftFlag::ssLeft);
+    if (b & Qt::RightButton)
+        s |= uint8_t(TShiftFlag::ssRight);
+    if (b & Qt::MiddleButton)
+        s |= uint8_t(TShiftFlag::ssMiddle);
+    return s;
+}
+
+Qt::CursorShape ShapeOf(TCursor c) {
+    switch (c) {
+    case crIBeam:
+        return Qt::IBeamCursor;
+    case crHourGlass:
+        return Qt::WaitCursor;
+    case crAppStart:
+        return Qt::BusyCursor;
+    case crHelp:
+        return Qt::WhatsThisCursor;
+    case crHandPoint:
+        return Qt::PointingHandCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+// The widget under a control: it hands paints and mouse reports to the control.
+class TControlWidget : public QWidget {
+public:
+    explicit TControlWidget(TControl& control) : FControl(control) {
+        setMouseTracking(true);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QtCanvas canvas(&painter);
+        canvas.Font() = FControl.Font();
+        canvas.Brush().SetColor(FControl.Color());
+        FControl.Paint(canvas);
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        const QPoint p = e->position().toPoint();
+        if (e->button() == Qt::LeftButton)
+            FPressedInside = true;
+        FControl.MouseDown(ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override {
+        mousePressEvent(e);
+        if (e->button() == Qt::LeftButton)
+            FControl.DblClick();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        const QPoint p = e->position().toPoint();
+        FControl.MouseMove(ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        const QPoint p = e->position().toPoint();
+        const bool click = e->button() == Qt::LeftButton && FPressedInside && rect().contains(p);
+        if (e->button() == Qt::LeftButton)
+            FPressedInside = false;
+        FControl.MouseUp(ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
+        if (click)
+            FControl.Click();
+    }
+    void enterEvent(QEnterEvent*) override { FControl.MouseEnter(); }
+    void leaveEvent(QEvent*) override { FControl.MouseLeave(); }
+
+private:
+    TControl& FControl;
+    bool FPressedInside = false;
+};
+} // namespace
+
+TControl::TControl(TWinControl* parent) : TControl(parent, nullptr) {}
+
+TControl::TControl(TWinControl* parent, std::unique_ptr<QWidget> widget) : FWidget(std::move(widget)) {
+    if (!FWidget)
+        FWidget = std::make_unique<TControlWidget>(*this);
+    FFont.OnChange = [this](TObject*) {
+        if (!FFollowingParent)
+            FParentFont = false;
+        if (auto* self = dynamic_cast<TWinControl*>(this))
+            for (TControl* child : self->Controls())
+                child->ParentChanged();
+        Changed();
+    };
+    SetParent(parent);
+}
+
+TControl::~TControl() {
+    if (FParent) {
+        auto& siblings = FParent->FControls;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    FFont.OnChange = nullptr;
+}
+
+QWidget* TControl::Widget() const {
+    return FWidget.get();
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (FParent == parent)
+        return;
+    if (FParent) {
+        auto& siblings = FParent->FControls;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    }
+    FParent = parent;
+    FWidget->setParent(parent ? parent->ContainerWidget() : nullptr);
+    if (parent) {
+        parent->FControls.push_back(this);
+        FWidget->setVisible(FVisible);
+        ParentChanged();
+        parent->AlignControls();
+    }
+    ApplyBounds();
+}
+
+void TControl::ApplyBounds() {
+    FWidget->setGeometry(Left(), Top(), std::max(Width(), 0), std::max(Height(), 0));
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    const TRect bounds = Bounds(left, top, std::max(width, 0), std::max(height, 0));
+    if (bounds == FBounds)
+        return;
+    FBounds = bounds;
+    ApplyBounds();
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        self->AlignControls();
+    if (FParent && FAlign != TAlign::alNone)
+        FParent->AlignControls();
+    if (FParent)
+        FParent->ControlBoundsChanged(this);
+}
+
+void TControl::SetAlign(TAlign value) {
+    if (FAlign == value)
+        return;
+    FAlign = value;
+    if (FParent)
+        FParent->AlignControls();
+}
+
+void TControl::SetVisible(bool value) {
+    if (FVisible == value)
+        return;
+    FVisible = value;
+    if (FParent)
+        FWidget->setVisible(value);
+    if (FParent && FAlign != TAlign::alNone)
+        FParent->AlignControls();
+}
+
+void TControl::SetEnabled(bool value) {
+    if (FEnabled == value)
+        return;
+    FEnabled = value;
+    FWidget->setEnabled(value);
+    Invalidate();
+}
+
+void TControl::SetCursor(TCursor value) {
+    if (FCursor == value)
+        return;
+    FCursor = value;
+    if (value == crDefault)
+        FWidget->unsetCursor();
+    else
+        FWidget->setCursor(ShapeOf(value));
+}
+
+TColor TControl::Color() const {
+    return FParentColor && FParent ? FParent->Color() : FColor;
+}
+
+void TControl::SetColor(TColor value) {
+    if (FColor == value && !FParentColor)
+        return;
+    FColor = value;
+    FParentColor = false;
+    Changed();
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        for (TControl* child : self->Controls())
+            child->ParentChanged();
+}
+
+void TControl::SetParentColor(bool value) {
+    if (FParentColor == value)
+        return;
+    FParentColor = value;
+    Changed();
+}
+
+void TControl::SetParentFont(bool value) {
+    if (FParentFont == value)
+        return;
+    FParentFont = value;
+    if (value)
+        ParentChanged();
+}
+
+void TControl::ParentChanged() {
+    if (!FParent)
+        return;
+    if (FParentFont) {
+        FFollowingParent = true;
+        FFont.Assign(FParent->Font());
+        FFollowingParent = false;
+    }
+    if (FParentColor)
+        Changed();
+}
+
+void TControl::SetHint(const std::string& value) {
+    if (FHint == value)
+        return;
+    FHint = value;
+    FWidget->setToolTip(FShowHint ? FromCp1252(FHint) : QString());
+}
+
+void TControl::SetShowHint(bool value) {
+    if (FShowHint == value)
+        return;
+    FShowHint = value;
+    FWidget->setToolTip(FShowHint ? FromCp1252(FHint) : QString());
+}
+
+void TControl::EndLoading() {
+    FLoading = false;
+    Invalidate();
+}
+
+void TControl::Invalidate() {
+    FWidget->update();
+}
+
+void TControl::Repaint() {
+    FWidget->repaint();
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseDown)
+        OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    if (OnMouseMove)
+        OnMouseMove(this, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseUp)
+        OnMouseUp(this, button, shift, x, y);
+}
+
+void TControl::Click() {
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::DblClick() {
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+void TControl::Paint(TCanvas&) {}
+
+TWinControl::TWinControl(TWinControl* parent) : TControl(parent) {}
+
+TWinControl::TWinControl(TWinControl* parent, std::unique_ptr<QWidget> widget)
+    : TControl(parent, std::move(widget)) {}
+
+TWinControl::~TWinControl() {
+    while (!FControls.empty())
+        delete FControls.back();
+}
+
+void TWinControl::ParentChanged() {
+    TControl::ParentChanged();
+    for (TControl* child : FControls)
+        child->ParentChanged();
+}
+
+void TWinControl::AlignControls() {
+    TRect rest = ClientRect();
+    for (TAlign pass : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
+        for (TControl* c : FControls) {
+            if (c->FAlign != pass || !c->FVisible)
+                continue;
+            TRect r;
+            switch (pass) {
+            case TAlign::alTop:
+                r = {rest.Left, rest.Top, rest.Right, rest.Top + c->Height()};
+                rest.Top = r.Bottom;
+                break;
+            case TAlign::alBottom:
+                r = {rest.Left, rest.Bottom - c->Height(), rest.Right, rest.Bottom};
+                rest.Bottom = r.Top;
+                break;
+            case TAlign::alLeft:
+                r = {rest.Left, rest.Top, rest.Left + c->Width(), rest.Bottom};
+                rest.Left = r.Right;
+                break;
+            case TAlign::alRight:
+                r = {rest.Right - c->Width(), rest.Top, rest.Right, rest.Bottom};
+                rest.Right = r.Left;
+                break;
+            default:
+                r = rest;
+                break;
+            }
+            if (r != c->FBounds) {
+                c->FBounds = {r.Left, r.Top, std::max(r.Right, r.Left), std::max(r.Bottom, r.Top)};
+                c->ApplyBounds();
+                if (auto* w = dynamic_cast<TWinControl*>(c))
+                    w->AlignControls();
+            }
+        }
+    }
+}
+
+} // namespace orvalis

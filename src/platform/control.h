@@ -1,0 +1,198 @@
+#pragma once
+
+#include "platform/color.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
+#include "platform/object.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace orvalis {
+
+class TCanvas;
+class TPalette;
+class TWinControl;
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+enum class TShiftFlag : uint8_t {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32
+};
+using TShiftState = uint8_t; // TShiftFlag bits
+inline bool HasShift(TShiftState s, TShiftFlag f) {
+    return (s & uint8_t(f)) != 0;
+}
+
+enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// Cursor numbers: 0 the default, negative stock cursors; others are registered by the program.
+using TCursor = int;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crAppStart = -19;
+constexpr TCursor crHelp = -20;
+constexpr TCursor crHandPoint = -21;
+
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+
+// A control: a rectangle of a window with colour, font, cursor, hint and mouse events, painted by Paint.
+// Underneath it is a widget; where Paint draws nothing the parent shows through.
+// Ownership: a control created with a parent belongs to it (create it with new); the parent deletes its
+// remaining children when it is destroyed. A control destroyed earlier leaves its parent by itself.
+class TControl : public TObject {
+public:
+    explicit TControl(TWinControl* parent = nullptr);
+    ~TControl() override;
+    TControl(const TControl&) = delete;
+    TControl& operator=(const TControl&) = delete;
+
+    TWinControl* Parent() const { return FParent; }
+    void SetParent(TWinControl* parent);
+
+    int Left() const { return FBounds.Left; }
+    int Top() const { return FBounds.Top; }
+    int Width() const { return FBounds.Width(); }
+    int Height() const { return FBounds.Height(); }
+    TRect BoundsRect() const { return FBounds; }
+    TRect ClientRect() const { return {0, 0, Width(), Height()}; }
+    void SetBounds(int left, int top, int width, int height);
+    void SetLeft(int value) { SetBounds(value, Top(), Width(), Height()); }
+    void SetTop(int value) { SetBounds(Left(), value, Width(), Height()); }
+    void SetWidth(int value) { SetBounds(Left(), Top(), value, Height()); }
+    void SetHeight(int value) { SetBounds(Left(), Top(), Width(), value); }
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign value);
+
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value);
+
+    // With ParentColor the control shows its parent's colour; setting a colour clears ParentColor.
+    TColor Color() const;
+    void SetColor(TColor value);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool value);
+    // With ParentFont the font follows the parent's; changing the font clears ParentFont.
+    TFont& Font() { return FFont; }
+    const TFont& Font() const { return FFont; }
+    void SetFont(const TFont& value) { FFont.Assign(value); }
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool value);
+
+    const std::string& Hint() const { return FHint; }
+    void SetHint(const std::string& value);
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool value);
+
+    // While loading, a control's properties are being set up from its description; painting waits.
+    bool Loading() const { return FLoading; }
+    void BeginLoading() { FLoading = true; }
+    void EndLoading();
+
+    // The palette the control wants selected when it paints; none by default.
+    virtual const TPalette* GetPalette() const { return nullptr; }
+
+    // Deferred repaint / repaint at once.
+    void Invalidate();
+    void Repaint();
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+
+    // The standard handling of the platform's reports; descendants extend them and call the inherited one.
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+
+    // Draws the whole current state; the platform calls it with a canvas on the control.
+    virtual void Paint(TCanvas& canvas);
+
+    // For the platform layer: the widget underneath.
+    QWidget* Widget() const;
+
+protected:
+    // For controls made of a native widget of the platform layer.
+    TControl(TWinControl* parent, std::unique_ptr<QWidget> widget);
+
+    // Called after the colour or font changed (also through the parent).
+    virtual void Changed() { Invalidate(); }
+    virtual void ParentChanged();
+
+private:
+    friend class TWinControl;
+    void ApplyBounds();
+
+    TWinControl* FParent = nullptr;
+    std::unique_ptr<QWidget> FWidget;
+    TRect FBounds{0, 0, 0, 0};
+    TAlign FAlign = TAlign::alNone;
+    bool FVisible = true;
+    bool FEnabled = true;
+    bool FParentColor = true;
+    bool FParentFont = true;
+    bool FShowHint = false;
+    bool FLoading = false;
+    bool FFollowingParent = false;
+    TCursor FCursor = crDefault;
+    TColor FColor = clBtnFace;
+    TFont FFont;
+    std::string FHint;
+};
+
+// A control that holds other controls and lays out the aligned ones.
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TWinControl* parent = nullptr);
+    ~TWinControl() override;
+
+    const std::vector<TControl*>& Controls() const { return FControls; }
+    // Places the aligned children: top, bottom, left and right ones along the edges in creation order,
+    // then client ones in the rest.
+    void AlignControls();
+
+    // The widget the children's widgets go into.
+    virtual QWidget* ContainerWidget() const { return Widget(); }
+
+protected:
+    TWinControl(TWinControl* parent, std::unique_ptr<QWidget> widget);
+    void ParentChanged() override;
+    // A child moved or was resized.
+    virtual void ControlBoundsChanged(TControl*) {}
+
+private:
+    friend class TControl;
+    std::vector<TControl*> FControls;
+};
+
+// A control without a window of its own, painted over its parent.
+class TGraphicControl : public TControl {
+public:
+    using TControl::TControl;
+};
+
+} // namespace orvalis

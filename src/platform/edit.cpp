@@ -1,0 +1,111 @@
+#include "platform/edit.h"
+#include "platform/cp1252.h"
+#include "platform/qt_text.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QValidator>
+
+namespace orvalis {
+
+namespace {
+int VirtualKey(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Backspace:
+        return vkBack;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return vkReturn;
+    case Qt::Key_Escape:
+        return vkEscape;
+    case Qt::Key_Left:
+        return vkLeft;
+    case Qt::Key_Up:
+        return vkUp;
+    case Qt::Key_Right:
+        return vkRight;
+    case Qt::Key_Down:
+        return vkDown;
+    default:
+        // Letters and digits have the same numbers as their upper-case characters.
+        return qtKey < 0x80 ? qtKey : 0;
+    }
+}
+
+// Keeps out what Windows-1252 cannot hold.
+class TCp1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (QChar c : input)
+            if (c.unicode() != 0 && UnicodeToCp1252(c.unicode()) == 0)
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+class TEditWidget : public QLineEdit {
+public:
+    TEdit* Owner = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        TShiftState shift = 0;
+        if (e->modifiers() & Qt::ShiftModifier)
+            shift |= uint8_t(TShiftFlag::ssShift);
+        if (e->modifiers() & Qt::ControlModifier)
+            shift |= uint8_t(TShiftFlag::ssCtrl);
+        if (e->modifiers() & Qt::AltModifier)
+            shift |= uint8_t(TShiftFlag::ssAlt);
+        int key = VirtualKey(e->key());
+        if (Owner && key != 0 && !Owner->KeyDown(key, shift))
+            return;
+        QLineEdit::keyPressEvent(e);
+    }
+};
+
+TEditWidget* EditOf(const TEdit& edit) {
+    return static_cast<TEditWidget*>(edit.Widget());
+}
+} // namespace
+
+TEdit::TEdit(TWinControl* parent) : TControl(parent, std::make_unique<TEditWidget>()) {
+    TEditWidget* w = EditOf(*this);
+    w->Owner = this;
+    w->setValidator(new TCp1252Validator(w));
+    QObject::connect(w, &QLineEdit::textChanged, [this] {
+        if (OnChange)
+            OnChange(this);
+    });
+    SetBounds(0, 0, 121, 21);
+}
+
+std::string TEdit::Text() const {
+    return ToCp1252(EditOf(*this)->text());
+}
+
+void TEdit::SetText(const std::string& value) {
+    if (value == Text())
+        return;
+    EditOf(*this)->setText(FromCp1252(value));
+}
+
+void TEdit::SelectAll() {
+    EditOf(*this)->selectAll();
+}
+
+int TEdit::MaxLength() const {
+    return EditOf(*this)->maxLength();
+}
+
+void TEdit::SetMaxLength(int value) {
+    EditOf(*this)->setMaxLength(value > 0 ? value : 32767);
+}
+
+bool TEdit::KeyDown(int& key, TShiftState shift) {
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+    return key != 0;
+}
+
+} // namespace orvalis

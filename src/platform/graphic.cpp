@@ -1,0 +1,61 @@
+#include "platform/graphic.h"
+#include "platform/qt_image.h"
+
+namespace orvalis {
+
+TGraphic::TGraphic() : FData(std::make_unique<TImageData>()) {}
+
+TGraphic::TGraphic(const TGraphic& other) : TGraphicsObject(other), FData(std::make_unique<TImageData>()) {
+    FData->Image = other.Data().Image;
+}
+
+TGraphic& TGraphic::operator=(const TGraphic& other) {
+    if (this != &other)
+        MutableData().Image = other.Data().Image;
+    return *this;
+}
+
+TGraphic::~TGraphic() = default;
+
+int TGraphic::Width() const {
+    return FData->Image.width();
+}
+int TGraphic::Height() const {
+    return FData->Image.height();
+}
+
+TColor TGraphic::Pixel(int x, int y) const {
+    const QImage& image = Data().Image;
+    if (!image.valid(x, y))
+        return clBlack;
+    const QRgb rgb = image.pixel(x, y);
+    return {uint8_t(qRed(rgb)), uint8_t(qGreen(rgb)), uint8_t(qBlue(rgb))};
+}
+
+const TImageData& TGraphic::Data() const {
+    FlushDrawing();
+    return *FData;
+}
+
+TImageData& TGraphic::MutableData() {
+    FlushDrawing();
+    return *FData;
+}
+
+QVector<QRgb> ToColorTable(const TPalette& palette) {
+    QVector<QRgb> table;
+    table.reserve(qsizetype(palette.Count()));
+    for (const TColor& c : palette.Entries())
+        table.push_back(qRgb(c.R, c.G, c.B));
+    return table;
+}
+
+TPalette FromColorTable(const QVector<QRgb>& table) {
+    std::vector<TColor> entries;
+    entries.reserve(size_t(table.size()));
+    for (QRgb rgb : table)
+        entries.push_back({uint8_t(qRed(rgb)), uint8_t(qGreen(rgb)), uint8_t(qBlue(rgb))});
+    return TPalette(std::move(entries));
+}
+
+} // namespace orvalis

@@ -1,0 +1,374 @@
+#include "platform/qt_canvas.h"
+#include "platform/bitmap.h"
+#include "platform/palette.h"
+#include "platform/qt_image.h"
+#include "platform/qt_text.h"
+#include "platform/screen.h"
+
+#include <QFontMetrics>
+#include <QPaintEngine>
+#include <QPainter>
+#include <cmath>
+
+namespace orvalis {
+
+namespace {
+TRect Normalized(const TRect& r) {
+    return {std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right),
+            std::max(r.Top, r.Bottom)};
+}
+
+Qt::PenStyle ToQtPenStyle(TPenStyle style) {
+    switch (style) {
+    case TPenStyle::psDash:
+        return Qt::DashLine;
+    case TPenStyle::psDot:
+        return Qt::DotLine;
+    case TPenStyle::psDashDot:
+        return Qt::DashDotLine;
+    case TPenStyle::psClear:
+        return Qt::NoPen;
+    case TPenStyle::psSolid:
+        break;
+    }
+    return Qt::SolidLine;
+}
+
+// A rectangle shrunk so that QPainter's outline, which lies right of and below the mathematical edge,
+// stays inside the box [Left, Right) x [Top, Bottom).
+QRect OutlineBox(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
+}
+
+// The parametric angle, in sixteenths of a degree, at which the radial from the centre of the box through
+// the point meets the ellipse.
+int EllipseAngle(const TRect& r, TPoint p) {
+    const double a = r.Width() / 2.0, b = r.Height() / 2.0;
+    const double cx = r.Left + a, cy = r.Top + b;
+    const double t = std::atan2((cy - p.Y) / std::max(b, 0.5), (p.X - cx) / std::max(a, 0.5));
+    return int(std::lround(t * 180.0 / M_PI * 16.0));
+}
+} // namespace
+
+QtCanvas::QtCanvas(QImage* target) : FTarget(target) {}
+
+QtCanvas::QtCanvas(QPainter* painter) : FPainter(painter) {}
+
+QtCanvas::~QtCanvas() {
+    Release();
+}
+
+void QtCanvas::Release() {
+    if (!FOwnPainter)
+        return;
+    FOwnPainter->end();
+    FOwnPainter.reset();
+    FPainter = nullptr;
+}
+
+QPainter& QtCanvas::Painter() {
+    if (!FPainter) {
+        FOwnPainter = std::make_unique<QPainter>(FTarget);
+        FPainter = FOwnPainter.get();
+        if (FClip)
+            FPainter->setClipRect(ToQRect(*FClip));
+    }
+    FPainter->setRenderHint(QPainter::Antialiasing, false);
+    FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    return *FPainter;
+}
+
+void QtCanvas::TextOut(int x, int y, std::string_view text) {
+    QPainter& p = Painter();
+    const QFont font = ToQFont(Font());
+    const QString s = FromCp1252(text);
+    const QFontMetrics metrics(font, p.device());
+    if (Brush().Style() == TBrushStyle::bsSolid)
+        p.fillRect(x, y, metrics.horizontalAdvance(s), metrics.ascent() + metrics.descent(),
+                   ToQColor(Brush().Color()));
+    p.setFont(font);
+    p.setPen(ToQColor(Font().Color()));
+    p.drawText(x, y + metrics.ascent(), s);
+}
+
+void QtCanvas::TextRect(const TRect& clip, int x, int y, std::string_view text) {
+    QPainter& p = Painter();
+    p.save();
+    p.setClipRect(ToQRect(clip), FClip ? Qt::IntersectClip : Qt::ReplaceClip);
+    TextOut(x, y, text);
+    p.restore();
+}
+
+TSize QtCanvas::TextExtent(std::string_view text) {
+    const QFont font = ToQFont(Font());
+    const QString s = FromCp1252(text);
+    QPaintDevice* device = FPainter ? FPainter->device() : FTarget;
+    const QFontMetrics metrics = device ? QFontMetrics(font, device) : QFontMetrics(font);
+    return {metrics.horizontalAdvance(s), metrics.ascent() + metrics.descent()};
+}
+
+void QtCanvas::FillRect(const TRect& rect) {
+    const TRect r = Normalized(rect);
+    if (r.IsEmpty() || Brush().Style() == TBrushStyle::bsClear)
+        return;
+    Painter().fillRect(ToQRect(r), ToQColor(Brush().Color()));
+}
+
+void QtCanvas::FrameWithPen(const TRect& r) {
+    QPainter& p = Painter();
+    const QColor color = ToQColor(Pen().Color());
+    if (Pen().Style() != TPenStyle::psSolid) {
+        QPen pen(color, 1, ToQtPenStyle(Pen().Style()));
+        pen.setCosmetic(true);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(OutlineBox(r));
+        return;
+    }
+    const int w = std::min({Pen().Width(), (r.Width() + 1) / 2, (r.Height() + 1) / 2});
+    p.fillRect(r.Left, r.Top, r.Width(), w, color);
+    p.fillRect(r.Left, r.Bottom - w, r.Width(), w, color);
+    p.fillRect(r.Left, r.Top, w, r.Height(), color);
+    p.fillRect(r.Right - w, r.Top, w, r.Height(), color);
+}
+
+void QtCanvas::Rectangle(const TRect& rect) {
+    const TRect r = Normalized(rect);
+    if (r.IsEmpty())
+        return;
+    const bool outlined = Pen().Style() != TPenStyle::psClear;
+    if (Brush().Style() == TBrushStyle::bsSolid) {
+        const int inset = outlined && Pen().Style() == TPenStyle::psSolid ? Pen().Width() : 0;
+        const TRect inner{r.Left + inset, r.Top + inset, r.Right - inset, r.Bottom - inset};
+        if (!inner.IsEmpty())
+            Painter().fillRect(ToQRect(inner), ToQColor(Brush().Color()));
+    }
+    if (outlined)
+        FrameWithPen(r);
+}
+
+namespace {
+void ApplyPenAndBrush(QPainter& p, const TPen& pen, const TBrush& brush) {
+    if (pen.Style() == TPenStyle::psClear) {
+        p.setPen(Qt::NoPen);
+    } else {
+        QPen qpen(ToQColor(pen.Color()), pen.Width(), ToQtPenStyle(pen.Style()));
+        qpen.setCosmetic(pen.Width() <= 1);
+        qpen.setCapStyle(Qt::FlatCap);
+        p.setPen(qpen);
+    }
+    if (brush.Style() == TBrushStyle::bsClear)
+        p.setBrush(Qt::NoBrush);
+    else
+        p.setBrush(ToQColor(brush.Color()));
+}
+} // namespace
+
+void QtCanvas::RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) {
+    const TRect r = Normalized(rect);
+    if (r.IsEmpty())
+        return;
+    QPainter& p = Painter();
+    ApplyPenAndBrush(p, Pen(), Brush());
+    p.drawRoundedRect(OutlineBox(r), cornerWidth / 2.0, cornerHeight / 2.0);
+}
+
+void QtCanvas::Ellipse(const TRect& rect) {
+    const TRect r = Normalized(rect);
+    if (r.IsEmpty())
+        return;
+    QPainter& p = Painter();
+    ApplyPenAndBrush(p, Pen(), Brush());
+    p.drawEllipse(OutlineBox(r));
+}
+
+void QtCanvas::Pie(const TRect& rect, TPoint start, TPoint end) {
+    const TRect r = Normalized(rect);
+    if (r.IsEmpty())
+        return;
+    const int from = EllipseAngle(r, start);
+    int span = EllipseAngle(r, end) - from;
+    while (span <= 0)
+        span += 360 * 16;
+    QPainter& p = Painter();
+    ApplyPenAndBrush(p, Pen(), Brush());
+    p.drawPie(OutlineBox(r), from, span);
+}
+
+void QtCanvas::Polyline(std::span<const TPoint> points) {
+    for (size_t i = 1; i < points.size(); ++i)
+        DrawLine(points[i - 1], points[i]);
+    if (!points.empty())
+        MoveTo(points.back().X, points.back().Y);
+}
+
+void QtCanvas::DrawLine(TPoint from, TPoint to) {
+    if (Pen().Style() == TPenStyle::psClear || from == to)
+        return;
+    QPainter& p = Painter();
+    if (Pen().Style() == TPenStyle::psSolid && Pen().Width() == 1 && (from.X == to.X || from.Y == to.Y)) {
+        // Straight lines are filled exactly, so the end point is left out as on the original devices.
+        const QColor color = ToQColor(Pen().Color());
+        if (from.Y == to.Y) {
+            const int x0 = to.X > from.X ? from.X : to.X + 1;
+            p.fillRect(x0, from.Y, std::abs(to.X - from.X), 1, color);
+        } else {
+            const int y0 = to.Y > from.Y ? from.Y : to.Y + 1;
+            p.fillRect(from.X, y0, 1, std::abs(to.Y - from.Y), color);
+        }
+        return;
+    }
+    ApplyPenAndBrush(p, Pen(), Brush());
+    // A flat-capped cosmetic line leaves out its last pixel.
+    p.drawLine(from.X, from.Y, to.X, to.Y);
+}
+
+void QtCanvas::DrawImage(const TRect& dest, const QImage& image) {
+    QImage shown = image;
+    if (FRealizedPalette && !FRealizedPalette->Empty() && Screen().BitsPerPixel() <= 8)
+        shown = image.convertToFormat(QImage::Format_ARGB32)
+                    .convertToFormat(QImage::Format_Indexed8, ToColorTable(*FRealizedPalette),
+                                     Qt::ThresholdDither);
+    QPainter& p = Painter();
+    if (dest.Width() == image.width() && dest.Height() == image.height())
+        p.drawImage(dest.Left, dest.Top, shown);
+    else
+        p.drawImage(ToQRect(dest), shown);
+}
+
+void QtCanvas::Draw(int x, int y, const TGraphic& graphic) {
+    if (graphic.Empty())
+        return;
+    const QImage image = QtImage(graphic);
+    DrawImage(Bounds(x, y, image.width(), image.height()), image);
+}
+
+void QtCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic) {
+    const TRect r = Normalized(rect);
+    if (graphic.Empty() || r.IsEmpty())
+        return;
+    DrawImage(r, QtImage(graphic));
+}
+
+void QtCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect, TCopyMode mode) {
+    const TRect d = Normalized(dest);
+    if (d.IsEmpty())
+        return;
+    QImage s = QtImage(source).copy(ToQRect(Normalized(sourceRect))).convertToFormat(QImage::Format_RGB32);
+    if (s.isNull()) {
+        s = QImage(d.Width(), d.Height(), QImage::Format_RGB32);
+        s.fill(Qt::black);
+    }
+    if (s.width() != d.Width() || s.height() != d.Height())
+        s = s.scaled(d.Width(), d.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (FRealizedPalette && !FRealizedPalette->Empty() && Screen().BitsPerPixel() <= 8)
+        s = s.convertToFormat(QImage::Format_Indexed8, ToColorTable(*FRealizedPalette), Qt::ThresholdDither)
+                .convertToFormat(QImage::Format_RGB32);
+
+    QPainter& p = Painter();
+    const QRect qd = ToQRect(d);
+    const QColor pattern = ToQColor(Brush().Color());
+    // Devices without raster operations (printers) get the plain copy of the source.
+    const bool rasterOps = p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    auto blend = [&](QPainter::CompositionMode op, const QImage& image) {
+        p.setCompositionMode(rasterOps ? op : QPainter::CompositionMode_Source);
+        p.drawImage(qd.topLeft(), image);
+    };
+    auto fill = [&](QPainter::CompositionMode op, const QColor& color) {
+        p.setCompositionMode(rasterOps ? op : QPainter::CompositionMode_Source);
+        p.fillRect(qd, color);
+    };
+    // Combines the pattern into a copy of the source.
+    auto withPattern = [&](QImage image, QPainter::CompositionMode first, QPainter::CompositionMode op) {
+        QPainter tp(&image);
+        if (first != QPainter::CompositionMode_Source) {
+            tp.setCompositionMode(first);
+            tp.fillRect(image.rect(), Qt::black);
+        }
+        tp.setCompositionMode(op);
+        tp.fillRect(image.rect(), pattern);
+        return image;
+    };
+
+    switch (mode) {
+    case TCopyMode::cmBlackness:
+        // Black and white need no raster operation: they are plain fills.
+        fill(QPainter::CompositionMode_Source, Qt::black);
+        break;
+    case TCopyMode::cmWhiteness:
+        fill(QPainter::CompositionMode_Source, Qt::white);
+        break;
+    case TCopyMode::cmDstInvert:
+        fill(QPainter::RasterOp_NotDestination, Qt::black);
+        break;
+    case TCopyMode::cmMergeCopy:
+        blend(QPainter::CompositionMode_Source,
+              withPattern(s, QPainter::CompositionMode_Source, QPainter::RasterOp_SourceAndDestination));
+        break;
+    case TCopyMode::cmMergePaint:
+        blend(QPainter::RasterOp_NotSourceOrDestination, s);
+        break;
+    case TCopyMode::cmNotSrcCopy:
+        blend(QPainter::RasterOp_NotSource, s);
+        break;
+    case TCopyMode::cmNotSrcErase:
+        blend(QPainter::RasterOp_NotSourceAndNotDestination, s);
+        break;
+    case TCopyMode::cmPatCopy:
+        fill(QPainter::CompositionMode_Source, pattern);
+        break;
+    case TCopyMode::cmPatInvert:
+        fill(QPainter::RasterOp_SourceXorDestination, pattern);
+        break;
+    case TCopyMode::cmPatPaint:
+        blend(QPainter::RasterOp_SourceOrDestination,
+              withPattern(s, QPainter::RasterOp_NotDestination, QPainter::RasterOp_SourceOrDestination));
+        break;
+    case TCopyMode::cmSrcAnd:
+        blend(QPainter::RasterOp_SourceAndDestination, s);
+        break;
+    case TCopyMode::cmSrcCopy:
+        blend(QPainter::CompositionMode_Source, s);
+        break;
+    case TCopyMode::cmSrcErase:
+        blend(QPainter::RasterOp_SourceAndNotDestination, s);
+        break;
+    case TCopyMode::cmSrcInvert:
+        blend(QPainter::RasterOp_SourceXorDestination, s);
+        break;
+    case TCopyMode::cmSrcPaint:
+        blend(QPainter::RasterOp_SourceOrDestination, s);
+        break;
+    }
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void QtCanvas::SetStretchMode(TStretchMode mode) {
+    FStretchMode = mode;
+}
+
+void QtCanvas::SetClipRect(const TRect& rect) {
+    FClip = std::make_unique<TRect>(Normalized(rect));
+    if (FPainter)
+        FPainter->setClipRect(ToQRect(*FClip));
+}
+
+void QtCanvas::ResetClip() {
+    FClip.reset();
+    if (FPainter)
+        FPainter->setClipping(false);
+}
+
+const TPalette* QtCanvas::SelectPalette(const TPalette* palette) {
+    const TPalette* previous = FSelectedPalette;
+    FSelectedPalette = palette;
+    if (!palette)
+        FRealizedPalette = nullptr;
+    return previous;
+}
+
+void QtCanvas::RealizePalette() {
+    FRealizedPalette = FSelectedPalette;
+}
+
+} // namespace orvalis

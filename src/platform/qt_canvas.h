@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/canvas.h"
+
+#include <memory>
+
+class QImage;
+class QPainter;
+class QPaintDevice;
+
+namespace orvalis {
+
+// A canvas that draws with QPainter: on an image (the painter opens on the first drawing call and closes
+// with Release, so the image can be read in between), or through a painter someone else holds (a widget's
+// paint event, a printer page).
+class QtCanvas : public TCanvas {
+public:
+    explicit QtCanvas(QImage* target);
+    explicit QtCanvas(QPainter* painter);
+    ~QtCanvas() override;
+
+    // Ends drawing on an image target; the next drawing call starts again. A no-op for an outside painter.
+    void Release();
+
+    using TCanvas::Rectangle;
+    void TextOut(int x, int y, std::string_view text) override;
+    void TextRect(const TRect& clip, int x, int y, std::string_view text) override;
+    TSize TextExtent(std::string_view text) override;
+    void FillRect(const TRect& rect) override;
+    void Rectangle(const TRect& rect) override;
+    void RoundRect(const TRect& rect, int cornerWidth, int cornerHeight) override;
+    void Ellipse(const TRect& rect) override;
+    void Pie(const TRect& rect, TPoint start, TPoint end) override;
+    void Polyline(std::span<const TPoint> points) override;
+    void Draw(int x, int y, const TGraphic& graphic) override;
+    void StretchDraw(const TRect& rect, const TGraphic& graphic) override;
+    void CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect, TCopyMode mode) override;
+    void SetStretchMode(TStretchMode mode) override;
+    void SetClipRect(const TRect& rect) override;
+    void ResetClip() override;
+    const TPalette* SelectPalette(const TPalette* palette) override;
+    void RealizePalette() override;
+
+    TStretchMode StretchMode() const { return FStretchMode; }
+
+protected:
+    void DrawLine(TPoint from, TPoint to) override;
+
+private:
+    QPainter& Painter();
+    void DrawImage(const TRect& dest, const QImage& image);
+    void FrameWithPen(const TRect& r);
+
+    QImage* FTarget = nullptr;
+    QPainter* FPainter = nullptr;
+    std::unique_ptr<QPainter> FOwnPainter;
+    std::unique_ptr<TRect> FClip;
+    const TPalette* FSelectedPalette = nullptr;
+    const TPalette* FRealizedPalette = nullptr;
+    TStretchMode FStretchMode = TStretchMode::smBlackOnWhite;
+};
+
+} // namespace orvalis

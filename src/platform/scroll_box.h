@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/control.h"
+
+namespace orvalis {
+
+using TCanResizeEvent = std::function<void(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize)>;
+
+// A container that scrolls its children when they reach beyond it.
+class TScrollBox : public TWinControl {
+public:
+    explicit TScrollBox(TWinControl* parent = nullptr);
+
+    int HorzScrollPosition() const;
+    void SetHorzScrollPosition(int value);
+    int VertScrollPosition() const;
+    void SetVertScrollPosition(int value);
+    int VertScrollIncrement() const;
+    void SetVertScrollIncrement(int value);
+    // The size of the area the children span.
+    TSize ContentSize() const;
+
+    // Asked before the box takes a new size; the handler may change it or refuse it.
+    TCanResizeEvent OnCanResize;
+    // Sets the bounds after asking OnCanResize.
+    void RequestBounds(int left, int top, int width, int height);
+
+    QWidget* ContainerWidget() const override;
+
+protected:
+    void ControlBoundsChanged(TControl* child) override;
+
+private:
+    QWidget* FContent = nullptr;
+};
+
+} // namespace orvalis

@@ -1,0 +1,198 @@
+#include "platform/services.h"
+#include "platform/paths.h"
+#include "platform/qt_text.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QStandardPaths>
+#include <set>
+
+namespace orvalis {
+
+namespace {
+template <class T> T& Chosen(T* current, T& fallback) {
+    return current ? *current : fallback;
+}
+
+class QtClipboard : public TClipboard {
+public:
+    void SetText(std::string_view text) override { QGuiApplication::clipboard()->setText(FromCp1252(text)); }
+    std::string Text() const override { return ToCp1252(QGuiApplication::clipboard()->text()); }
+};
+
+class QtShell : public TShell {
+public:
+    bool Start(const std::string& program, const std::vector<std::string>& parameters,
+               const std::string& workingFolder) override {
+        if (program.empty())
+            return false;
+        QStringList args;
+        for (const std::string& p : parameters)
+            args << FromCp1252(p);
+        return QProcess::startDetached(QString::fromStdString(NativePath(program)), args,
+                                       QString::fromStdString(NativePath(workingFolder)));
+    }
+};
+
+class DesktopRegistry : public TRegistry {
+public:
+    std::optional<std::string> ReadString(std::string_view root, std::string_view key,
+                                          std::string_view value) const override {
+        const bool browser = (root == "HKEY_CLASSES_ROOT" || root == "HKCR") && value.empty() &&
+                             (key == "http\\shell\\open\\command" || key == "htmlfile\\shell\\open\\command");
+        if (!browser)
+            return std::nullopt;
+        const QString launcher = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (launcher.isEmpty())
+            return std::nullopt;
+        return "\"" + ToCp1252(launcher) + "\" \"%1\"";
+    }
+};
+
+class QtFontRegistry : public TFontRegistry {
+public:
+    int Register(const std::string& fileName) override {
+        const int id = QFontDatabase::addApplicationFont(QString::fromStdString(NativePath(fileName)));
+        if (id < 0)
+            return 0;
+        FHandles.insert(id + 1);
+        return id + 1;
+    }
+    // Only fonts this registry registered and has not yet released.
+    bool Release(int handle) override {
+        if (FHandles.erase(handle) == 0)
+            return false;
+        return QFontDatabase::removeApplicationFont(handle - 1);
+    }
+
+private:
+    std::set<int> FHandles;
+};
+
+class QtSingleInstance : public TSingleInstance {
+public:
+    explicit QtSingleInstance(QString name) : FName(std::move(name)) {}
+
+    bool BecomeFirst() override {
+        if (FServer.isListening())
+            return true;
+        QLocalSocket probe;
+        probe.connectToServer(FName);
+        if (probe.waitForConnected(500))
+            return false;
+        // Nobody answers: a name left behind by a copy that crashed is taken over.
+        QLocalServer::removeServer(FName);
+        FServer.setSocketOptions(QLocalServer::UserAccessOption);
+        if (!FServer.listen(FName))
+            return false;
+        QObject::connect(&FServer, &QLocalServer::newConnection, [this] { Accept(); });
+        return true;
+    }
+
+    bool Send(TInstanceMessage message) override {
+        QLocalSocket socket;
+        socket.connectToServer(FName);
+        if (!socket.waitForConnected(1000))
+            return false;
+        socket.write(message == TInstanceMessage::imShow ? "show\n" : "close\n");
+        const bool written = socket.waitForBytesWritten(1000);
+        socket.disconnectFromServer();
+        return written;
+    }
+
+private:
+    void Accept() {
+        while (QLocalSocket* socket = FServer.nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QLocalSocket::readyRead, [this, socket] {
+                while (socket->canReadLine()) {
+                    const QByteArray line = socket->readLine(16).trimmed();
+                    // Anything but the two known words is ignored.
+                    if (line == "show" && OnMessage)
+                        OnMessage(TInstanceMessage::imShow);
+                    else if (line == "close" && OnMessage)
+                        OnMessage(TInstanceMessage::imClose);
+                }
+            });
+        }
+    }
+
+    QString FName;
+    QLocalServer FServer;
+};
+
+TClipboard* GClipboard = nullptr;
+TShell* GShell = nullptr;
+TRegistry* GRegistry = nullptr;
+TFontRegistry* GFontRegistry = nullptr;
+} // namespace
+
+TClipboard& Clipboard() {
+    static QtClipboard qt;
+    return Chosen(GClipboard, static_cast<TClipboard&>(qt));
+}
+TClipboard* SetClipboard(TClipboard* service) {
+    return std::exchange(GClipboard, service);
+}
+
+TShell& Shell() {
+    static QtShell qt;
+    return Chosen(GShell, static_cast<TShell&>(qt));
+}
+TShell* SetShell(TShell* service) {
+    return std::exchange(GShell, service);
+}
+
+TRegistry& Registry() {
+    static DesktopRegistry desktop;
+    return Chosen(GRegistry, static_cast<TRegistry&>(desktop));
+}
+TRegistry* SetRegistry(TRegistry* service) {
+    return std::exchange(GRegistry, service);
+}
+
+TFontRegistry& FontRegistry() {
+    static QtFontRegistry qt;
+    return Chosen(GFontRegistry, static_cast<TFontRegistry&>(qt));
+}
+TFontRegistry* SetFontRegistry(TFontRegistry* service) {
+    return std::exchange(GFontRegistry, service);
+}
+
+std::vector<std::string> SplitParameters(std::string_view parameters) {
+    std::vector<std::string> out;
+    std::string current;
+    bool quoted = false, any = false;
+    for (char c : parameters) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (any)
+                out.push_back(std::exchange(current, {}));
+            any = false;
+        } else {
+            current += c;
+            any = true;
+        }
+    }
+    if (any)
+        out.push_back(current);
+    return out;
+}
+
+std::unique_ptr<TSingleInstance> CreateSingleInstance(const std::string& name) {
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = QDir::home().dirName();
+    const QString full = name.empty() ? QStringLiteral("Orvalis-") + user : QString::fromStdString(name);
+    return std::make_unique<QtSingleInstance>(full);
+}
+
+} // namespace orvalis

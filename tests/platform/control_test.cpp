@@ -1,0 +1,110 @@
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/recording_canvas.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace orvalis {
+namespace {
+
+TEST(Control, ParentColourAndFont_FollowTheParentUntilSetOwn) {
+    TWinControl parent;
+    parent.SetColor(clYellow);
+    parent.Font().SetHeight(-20);
+    auto* child = new TControl(&parent);
+    EXPECT_EQ(child->Color(), clYellow);
+    EXPECT_EQ(child->Font().Height(), -20);
+    parent.Font().SetStyle(TFontStyle::fsBold);
+    EXPECT_TRUE(child->Font().Style().Has(TFontStyle::fsBold));
+    child->Font().SetHeight(-9);
+    EXPECT_FALSE(child->ParentFont());
+    parent.Font().SetHeight(-30);
+    EXPECT_EQ(child->Font().Height(), -9);
+    child->SetColor(clRed);
+    EXPECT_FALSE(child->ParentColor());
+    parent.SetColor(clBlue);
+    EXPECT_EQ(child->Color(), clRed);
+}
+
+TEST(Control, Align_PlacesChildrenAlongTheEdgesAndInTheRest) {
+    TWinControl parent;
+    parent.SetBounds(0, 0, 200, 100);
+    auto* top = new TControl(&parent);
+    top->SetHeight(10);
+    top->SetAlign(TAlign::alTop);
+    auto* left = new TControl(&parent);
+    left->SetWidth(30);
+    left->SetAlign(TAlign::alLeft);
+    auto* client = new TControl(&parent);
+    client->SetAlign(TAlign::alClient);
+    EXPECT_EQ(top->BoundsRect(), (TRect{0, 0, 200, 10}));
+    EXPECT_EQ(left->BoundsRect(), (TRect{0, 10, 30, 100}));
+    EXPECT_EQ(client->BoundsRect(), (TRect{30, 10, 200, 100}));
+    parent.SetBounds(0, 0, 300, 50);
+    EXPECT_EQ(client->BoundsRect(), (TRect{30, 10, 300, 50}));
+    delete left;
+    EXPECT_EQ(parent.Controls().size(), 2u) << "a deleted child leaves its parent";
+}
+
+TEST(Control, MouseReports_ReachTheEventsAndAClickNeedsPressAndReleaseInside) {
+    TWinControl parent;
+    parent.SetBounds(0, 0, 100, 100);
+    auto* c = new TControl(&parent);
+    c->SetBounds(10, 10, 50, 50);
+    std::vector<std::string> log;
+    c->OnMouseDown = [&](TObject*, TMouseButton b, TShiftState s, int x, int y) {
+        log.push_back("down " + std::to_string(int(b)) + " " + std::to_string(s) + " " + std::to_string(x) +
+                      "," + std::to_string(y));
+    };
+    c->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int x, int y) {
+        log.push_back("up " + std::to_string(x) + "," + std::to_string(y));
+    };
+    c->OnClick = [&](TObject* sender) { log.push_back(sender == c ? "click" : "click?"); };
+    auto send = [&](QEvent::Type type, QPointF p, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods = {}) {
+        QMouseEvent e(type, p, c->Widget()->mapToGlobal(p), Qt::LeftButton, buttons, mods);
+        QApplication::sendEvent(c->Widget(), &e);
+    };
+    send(QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton, Qt::ShiftModifier);
+    send(QEvent::MouseButtonRelease, {7, 8}, Qt::NoButton);
+    send(QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, {70, 8}, Qt::NoButton);
+    EXPECT_EQ(log, (std::vector<std::string>{"down 0 9 5,6", "up 7,8", "click", "down 0 8 5,6", "up 70,8"}));
+}
+
+TEST(Form, PaintFillsWithItsColourAndCloseAsksFirst) {
+    TForm form;
+    form.SetBounds(0, 0, 40, 30);
+    form.SetColor(clBlue);
+    form.SetBorderStyle(TFormBorderStyle::bsNone);
+    form.SetFormStyle(TFormStyle::fsStayOnTop);
+    EXPECT_TRUE(form.Widget()->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(form.Widget()->windowFlags() & Qt::WindowStaysOnTopHint);
+    RecordingCanvas canvas;
+    form.Paint(canvas);
+    ASSERT_EQ(canvas.CallTexts(), (std::vector<std::string>{"FillRect(0,0,40,30)"}));
+    EXPECT_EQ(canvas.Calls()[0].Brush.Color(), clBlue);
+
+    form.ShowWindow();
+    bool allow = false;
+    form.OnCloseQuery = [&](TObject*, bool& canClose) { canClose = allow; };
+    form.Close();
+    EXPECT_TRUE(form.Widget()->isVisible());
+    allow = true;
+    form.Close();
+    EXPECT_FALSE(form.Widget()->isVisible());
+}
+
+TEST(Application, ScreenCursor_OverridesAndRestores) {
+    Application().SetScreenCursor(crHourGlass);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Application().SetScreenCursor(crDefault);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+} // namespace
+} // namespace orvalis

@@ -1,0 +1,210 @@
+#include "platform/bitmap.h"
+#include "platform/canvas.h"
+#include "platform/icon.h"
+#include "platform/palette.h"
+#include "platform/qt_image.h"
+#include "platform/screen.h"
+
+#include <gtest/gtest.h>
+
+namespace orvalis {
+namespace {
+
+TColor Grey(uint8_t v) {
+    return {v, v, v};
+}
+
+// Each channel of source 0xCC, destination 0xAA and pattern 0xF0 holds every combination of the three bits
+// once, so the resulting byte is the operation's ternary raster code.
+TEST(QtCanvas, CopyRect_EveryMode_MatchesTernaryRasterCode) {
+    struct Case {
+        TCopyMode Mode;
+        uint8_t Code;
+    };
+    const Case cases[] = {
+        {TCopyMode::cmBlackness, 0x00},  {TCopyMode::cmDstInvert, 0x55},  {TCopyMode::cmMergeCopy, 0xC0},
+        {TCopyMode::cmMergePaint, 0xBB}, {TCopyMode::cmNotSrcCopy, 0x33}, {TCopyMode::cmNotSrcErase, 0x11},
+        {TCopyMode::cmPatCopy, 0xF0},    {TCopyMode::cmPatInvert, 0x5A},  {TCopyMode::cmPatPaint, 0xFB},
+        {TCopyMode::cmSrcAnd, 0x88},     {TCopyMode::cmSrcCopy, 0xCC},    {TCopyMode::cmSrcErase, 0x44},
+        {TCopyMode::cmSrcInvert, 0x66},  {TCopyMode::cmSrcPaint, 0xEE},   {TCopyMode::cmWhiteness, 0xFF},
+    };
+    const TBitmap source(4, 4, Grey(0xCC));
+    for (const Case& c : cases) {
+        TBitmap dest(6, 6, Grey(0xAA));
+        dest.Canvas().Brush().SetColor(Grey(0xF0));
+        dest.Canvas().CopyRect({1, 1, 5, 5}, source, {0, 0, 4, 4}, c.Mode);
+        SCOPED_TRACE(int(c.Mode));
+        EXPECT_EQ(dest.Pixel(2, 3), Grey(c.Code));
+        EXPECT_EQ(dest.Pixel(0, 0), Grey(0xAA)) << "outside the destination rectangle";
+        EXPECT_EQ(dest.Pixel(5, 5), Grey(0xAA)) << "right and bottom edges are excluded";
+    }
+}
+
+TEST(QtCanvas, CopyRect_DifferentSizes_StretchesByNearestPixel) {
+    TBitmap source(2, 1);
+    source.Canvas().Brush().SetColor(clRed);
+    source.Canvas().FillRect({0, 0, 1, 1});
+    TBitmap dest(4, 2, clBlack);
+    dest.Canvas().CopyRect({0, 0, 4, 2}, source, {0, 0, 2, 1}, TCopyMode::cmSrcCopy);
+    EXPECT_EQ(dest.Pixel(0, 0), clRed);
+    EXPECT_EQ(dest.Pixel(1, 1), clRed);
+    EXPECT_EQ(dest.Pixel(2, 0), clWhite);
+    EXPECT_EQ(dest.Pixel(3, 1), clWhite);
+}
+
+TEST(QtCanvas, Rectangle_SolidPenAndBrush_OutlinesInsideTheBox) {
+    TBitmap b(10, 10, clWhite);
+    TCanvas& c = b.Canvas();
+    c.Pen().SetColor(clRed);
+    c.Brush().SetColor(clBlue);
+    c.Rectangle(2, 2, 8, 6);
+    EXPECT_EQ(b.Pixel(2, 2), clRed);
+    EXPECT_EQ(b.Pixel(7, 5), clRed);
+    EXPECT_EQ(b.Pixel(7, 3), clRed);
+    EXPECT_EQ(b.Pixel(3, 3), clBlue);
+    EXPECT_EQ(b.Pixel(6, 4), clBlue);
+    EXPECT_EQ(b.Pixel(8, 3), clWhite);
+    EXPECT_EQ(b.Pixel(3, 6), clWhite);
+    EXPECT_EQ(b.Pixel(1, 1), clWhite);
+}
+
+TEST(QtCanvas, Rectangle_ClearPenOrClearBrush_DrawsOnlyTheOtherPart) {
+    TBitmap b(10, 10, clWhite);
+    TCanvas& c = b.Canvas();
+    c.Pen().SetStyle(TPenStyle::psClear);
+    c.Brush().SetColor(clBlue);
+    c.Rectangle(0, 0, 4, 4);
+    EXPECT_EQ(b.Pixel(0, 0), clBlue);
+    EXPECT_EQ(b.Pixel(3, 3), clBlue);
+    EXPECT_EQ(b.Pixel(4, 4), clWhite);
+
+    c.Pen().SetStyle(TPenStyle::psSolid);
+    c.Pen().SetColor(clRed);
+    c.Brush().SetStyle(TBrushStyle::bsClear);
+    c.Rectangle(5, 5, 10, 10);
+    EXPECT_EQ(b.Pixel(5, 5), clRed);
+    EXPECT_EQ(b.Pixel(9, 9), clRed);
+    EXPECT_EQ(b.Pixel(7, 7), clWhite);
+}
+
+TEST(QtCanvas, LineTo_LeavesOutTheEndPoint) {
+    TBitmap b(10, 10, clWhite);
+    TCanvas& c = b.Canvas();
+    c.MoveTo(1, 1);
+    c.LineTo(5, 1);
+    c.LineTo(5, 4);
+    EXPECT_EQ(b.Pixel(1, 1), clBlack);
+    EXPECT_EQ(b.Pixel(4, 1), clBlack);
+    EXPECT_EQ(b.Pixel(5, 1), clBlack) << "start of the second line";
+    EXPECT_EQ(b.Pixel(5, 3), clBlack);
+    EXPECT_EQ(b.Pixel(5, 4), clWhite);
+    EXPECT_EQ(c.PenPos(), (TPoint{5, 4}));
+
+    c.MoveTo(9, 9);
+    c.LineTo(9, 6);
+    EXPECT_EQ(b.Pixel(9, 9), clBlack);
+    EXPECT_EQ(b.Pixel(9, 7), clBlack);
+    EXPECT_EQ(b.Pixel(9, 6), clWhite);
+}
+
+TEST(QtCanvas, EllipseAndPie_StayInTheirBoxAndSliceCounterClockwise) {
+    TBitmap b(21, 21, clWhite);
+    TCanvas& c = b.Canvas();
+    c.Brush().SetColor(clBlue);
+    c.Pen().SetColor(clBlue);
+    c.Ellipse({0, 0, 21, 21});
+    EXPECT_EQ(b.Pixel(10, 10), clBlue);
+    EXPECT_EQ(b.Pixel(0, 0), clWhite);
+    EXPECT_EQ(b.Pixel(20, 20), clWhite);
+
+    TBitmap p(21, 21, clWhite);
+    p.Canvas().Brush().SetColor(clRed);
+    p.Canvas().Pen().SetColor(clRed);
+    // From east to north, counter-clockwise: the upper right quarter.
+    p.Canvas().Pie({0, 0, 21, 21}, {20, 10}, {10, 0});
+    EXPECT_EQ(p.Pixel(15, 5), clRed);
+    EXPECT_EQ(p.Pixel(5, 5), clWhite);
+    EXPECT_EQ(p.Pixel(5, 15), clWhite);
+    EXPECT_EQ(p.Pixel(15, 15), clWhite);
+}
+
+TEST(QtCanvas, TextOut_SolidBrushFillsTheCellAndClearBrushLeavesIt) {
+    TBitmap b(60, 20, clWhite);
+    TCanvas& c = b.Canvas();
+    c.Font().SetHeight(-11);
+    c.Brush().SetColor(clYellow);
+    const TSize size = c.TextExtent("WW");
+    ASSERT_GT(size.cx, 4);
+    ASSERT_GT(size.cy, 8);
+    c.TextOut(0, 0, "WW");
+    EXPECT_EQ(b.Pixel(size.cx - 1, size.cy - 1), clYellow);
+    EXPECT_EQ(b.Pixel(size.cx + 1, 1), clWhite);
+
+    TBitmap t(60, 20, clWhite);
+    t.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+    t.Canvas().Font().SetColor(clRed);
+    t.Canvas().TextOut(0, 0, "WW");
+    int red = 0, other = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const TColor pixel = t.Pixel(x, y);
+            red += pixel == clRed;
+            other += pixel != clRed && pixel != clWhite;
+        }
+    EXPECT_GT(red, 0) << "the glyphs show in the font colour";
+    EXPECT_EQ(other, 0) << "crisp glyphs over the untouched white";
+}
+
+TEST(QtCanvas, SetClipRect_LimitsDrawingUntilReset) {
+    TBitmap b(10, 10, clWhite);
+    TCanvas& c = b.Canvas();
+    c.Brush().SetColor(clBlue);
+    c.SetClipRect({2, 2, 5, 5});
+    c.FillRect({0, 0, 10, 10});
+    EXPECT_EQ(b.Pixel(1, 1), clWhite);
+    EXPECT_EQ(b.Pixel(2, 2), clBlue);
+    EXPECT_EQ(b.Pixel(5, 5), clWhite);
+    c.ResetClip();
+    c.FillRect({0, 0, 10, 10});
+    EXPECT_EQ(b.Pixel(9, 9), clBlue);
+}
+
+TEST(QtCanvas, StretchDraw_ScalesByNearestPixel) {
+    TBitmap source(2, 1, clRed);
+    source.Canvas().Brush().SetColor(clBlue);
+    source.Canvas().FillRect({1, 0, 2, 1});
+    TBitmap b(4, 1, clWhite);
+    b.Canvas().StretchDraw({0, 0, 4, 1}, source);
+    EXPECT_EQ(b.Pixel(0, 0), clRed);
+    EXPECT_EQ(b.Pixel(1, 0), clRed);
+    EXPECT_EQ(b.Pixel(2, 0), clBlue);
+    EXPECT_EQ(b.Pixel(3, 0), clBlue);
+}
+
+TEST(QtCanvas, RealizedPalette_MapsPicturesOnlyOnScreensOfEightBitsOrLess) {
+    const TPalette palette({clBlack, clWhite, clRed});
+    const TBitmap source(2, 2, TColor::FromRgb(0xE01010));
+    for (int bits : {8, 4, 24}) {
+        TScreenOverride screen({.BitsPerPixel = bits});
+        TBitmap b(2, 2, clWhite);
+        b.Canvas().SelectPalette(&palette);
+        b.Canvas().RealizePalette();
+        b.Canvas().Draw(0, 0, source);
+        EXPECT_EQ(b.Pixel(1, 1), bits <= 8 ? clRed : TColor::FromRgb(0xE01010)) << bits;
+    }
+}
+
+TEST(QtCanvas, Draw_IconBlendsOverWhatLiesBeneath) {
+    TIcon icon;
+    QImage image(2, 1, QImage::Format_ARGB32_Premultiplied);
+    image.setPixel(0, 0, qRgba(255, 0, 0, 255));
+    image.setPixel(1, 0, qRgba(0, 0, 0, 0));
+    MutableQtImage(icon) = image;
+    TBitmap b(2, 1, clBlue);
+    b.Canvas().Draw(0, 0, icon);
+    EXPECT_EQ(b.Pixel(0, 0), clRed);
+    EXPECT_EQ(b.Pixel(1, 0), clBlue);
+}
+
+} // namespace
+} // namespace orvalis
