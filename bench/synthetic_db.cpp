@@ -167,4 +167,23 @@ std::vector<TRawRecord> MakeSyntheticDatabase(const TSyntheticOptions& options) 
     return records;
 }
 
+std::string MakeSyntheticTopic(size_t length, uint32_t seed) {
+    TWriter writer(seed);
+    const std::vector<std::string> targets{"ijzer",        "vitamine c", "zink",
+                                           "bloedarmoede", "huisarts",   "calcium"};
+    std::string text;
+    length = std::min<size_t>(length, 65535);
+    while (text.size() < length) {
+        std::string paragraph = "<FONT SIZE=+2><B>" + writer.Title() + "</B></FONT SIZE=-2>\r\n" +
+                                writer.Text(400 + writer.Rng()() % 800, targets) + "\r\n\r\n";
+        if (text.size() + paragraph.size() > length)
+            break;
+        text += paragraph;
+    }
+    while (text.size() < length)
+        text += "en ";
+    text.resize(length);
+    return text;
+}
+
 } // namespace orvalis::bench

@@ -3,6 +3,7 @@
 #include "content/idb_format.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // A large synthetic record database for benchmarks and load tests: Dutch-like words with markup, all four
@@ -16,5 +17,9 @@ struct TSyntheticOptions {
 };
 
 std::vector<TRawRecord> MakeSyntheticDatabase(const TSyntheticOptions& options);
+
+// One long topic text of about `length` bytes (at most 65,535): paragraphs of Dutch-like running text with
+// headings in a larger size, bold and italic words and links.
+std::string MakeSyntheticTopic(size_t length, uint32_t seed);
 
 } // namespace orvalis::bench

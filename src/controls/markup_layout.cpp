@@ -1,0 +1,418 @@
+#include "controls/markup_layout.h"
+
+#include "content/markup_tags.h"
+#include "platform/canvas.h"
+#include "platform/graphic.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <unordered_map>
+
+namespace orvalis {
+
+namespace {
+
+constexpr size_t MaxWordLen = 255;
+// Size tags are not clamped by the markup, but an absurd point size would make the font engine build
+// enormous glyphs; sizes stay within what a screen can show.
+constexpr int MinPointSize = 1;
+constexpr int MaxPointSize = 400;
+
+int RoundHalfEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
+
+// A "SIZE=" value: "+n" or "-n" changes the size by n (0 when n does not parse); anything else changes
+// nothing.
+int SizeChange(std::string_view value) {
+    if (value.empty() || (value[0] != '+' && value[0] != '-'))
+        return 0;
+    int n = 0;
+    const std::string_view digits = value.substr(1);
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+    if (ec != std::errc() || end != digits.data() + digits.size())
+        n = 0;
+    return value[0] == '+' ? n : -n;
+}
+
+void SetStyle(TFont& font, TFontStyle style, bool on) {
+    font.SetStyle(font.Style().Set(style, on));
+}
+
+int StyleCounter(const TFont& font, TFontStyle style) {
+    return font.Style().Has(style) ? 1 : 0;
+}
+
+} // namespace
+
+void ClearHyperLinks(TPointerChain& links) {
+    for (int32_t pos = links.Count(); pos >= 1; --pos) {
+        delete static_cast<THyperLinkArea*>(links.Get(pos));
+        links.Put(pos, nullptr);
+        links.Delete(pos);
+    }
+}
+
+// One drawn thing of a laid-out text, in text order (and so in order of y).
+struct TMarkupLayout::TItem {
+    int X = 0;
+    int Y = 0;
+    int Height = 0;                    // how far it reaches below Y
+    int FontIndex = -1;                // words: index into the kept fonts
+    std::string Text;                  // words
+    const TGraphic* Graphic = nullptr; // pictures
+    bool Draw = true;                  // pictures with an unknown ALIGN= are selected but not drawn
+};
+
+struct TMarkupLayout::TKept {
+    // What the layout depends on.
+    std::string Text;
+    int Width = 0;
+    TFont Font, LinkFont;
+    const TPalette* Palette = nullptr;
+    // What it produced.
+    std::vector<TFont> Fonts;
+    std::vector<TItem> Items;
+    std::vector<THyperLinkArea> Links;
+    int EndY = 0;
+    int LineHeight = 0;
+    int TallestItem = 0;
+};
+
+TMarkupLayout::TMarkupLayout() = default;
+TMarkupLayout::~TMarkupLayout() = default;
+
+void TMarkupLayout::Invalidate() {
+    FKept.reset();
+}
+
+bool TMarkupLayout::Cached(std::string_view text, const TMarkupContext& c) const {
+    return FKept != nullptr && FKept->Width == c.Width && FKept->Text == text &&
+           FKept->Font.SameValue(*c.Font) && FKept->LinkFont.SameValue(*c.HyperLinkFont) &&
+           FKept->Palette == c.Palette;
+}
+
+void TMarkupLayout::Run(std::string_view text, TCanvas& canvas, TMarkupPass pass,
+                        const TMarkupContext& context, int& xMax, int& yMax, TPointerChain& hyperLinks,
+                        const TRect* visible) {
+    int endY = 0;
+    int lineHeight = 0;
+    if (pass == TMarkupPass::Paint && Cached(text, context)) {
+        Replay(canvas, context, hyperLinks, visible);
+        endY = FKept->EndY;
+        lineHeight = FKept->LineHeight;
+    } else {
+        Layout(text, canvas, pass, context, xMax, hyperLinks, endY);
+        lineHeight = FKept->LineHeight;
+    }
+    yMax = endY + 2 * lineHeight;
+    if (context.HasParent) {
+        xMax = std::max(xMax, context.ParentWidth);
+        yMax = std::max(yMax, context.ParentHeight);
+    }
+}
+
+void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass pass, const TMarkupContext& c,
+                           int& xMax, TPointerChain& hyperLinks, int& endY) {
+    const bool painting = pass == TMarkupPass::Paint;
+    auto kept = std::make_unique<TKept>();
+    kept->Text = std::string(text);
+    kept->Width = c.Width;
+    kept->Font = *c.Font;
+    kept->LinkFont = *c.HyperLinkFont;
+    kept->Palette = c.Palette;
+
+    ClearHyperLinks(hyperLinks);
+    if (painting)
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+
+    TFont font = *c.Font;
+    canvas.Font() = font;
+    int bold = StyleCounter(font, TFontStyle::fsBold);
+    int italic = StyleCounter(font, TFontStyle::fsItalic);
+    int underline = StyleCounter(font, TFontStyle::fsUnderline);
+    int strike = StyleCounter(font, TFontStyle::fsStrikeOut);
+    // The line height is that of "M" in the base font, whatever sizes the text asks for later.
+    const int lh = std::max(1, canvas.TextHeight("M"));
+    kept->LineHeight = lh;
+    int x = 2;
+    int y = 0;
+    int32_t link = 0;
+    bool hidden = false;
+    std::string word;
+    word.reserve(MaxWordLen);
+    const double limit = 0.95 * c.Width;
+
+    // Word widths per font, as most words of a text recur.
+    std::vector<std::unordered_map<std::string, int>> widths;
+    int fontIndex = -1;
+    auto currentFont = [&]() {
+        if (fontIndex >= 0 && kept->Fonts[static_cast<size_t>(fontIndex)].SameValue(font))
+            return fontIndex;
+        const auto found = std::find_if(kept->Fonts.begin(), kept->Fonts.end(),
+                                        [&](const TFont& f) { return f.SameValue(font); });
+        if (found != kept->Fonts.end()) {
+            fontIndex = static_cast<int>(found - kept->Fonts.begin());
+        } else {
+            kept->Fonts.push_back(font);
+            widths.emplace_back();
+            fontIndex = static_cast<int>(kept->Fonts.size()) - 1;
+        }
+        canvas.Font() = font;
+        return fontIndex;
+    };
+    std::vector<int> fontHeights;
+    auto fontHeight = [&](int index) {
+        while (fontHeights.size() <= static_cast<size_t>(index))
+            fontHeights.push_back(-1);
+        if (fontHeights[static_cast<size_t>(index)] < 0)
+            fontHeights[static_cast<size_t>(index)] = canvas.TextHeight("M");
+        return fontHeights[static_cast<size_t>(index)];
+    };
+
+    auto lastArea = [&]() { return static_cast<THyperLinkArea*>(hyperLinks.Get(hyperLinks.Count())); };
+    auto openLink = [&](std::string href) {
+        SetStyle(font, TFontStyle::fsUnderline, true);
+        auto* area = new THyperLinkArea{TRect{x, y, 0, 0}, std::move(href)};
+        if (hyperLinks.Add(area)) {
+            link = hyperLinks.Count();
+            font = *c.HyperLinkFont;
+        } else {
+            delete area;
+            link = 0;
+        }
+    };
+    auto closeLink = [&]() {
+        THyperLinkArea* area = lastArea();
+        area->Area.Right = x;
+        area->Area.Bottom = y + lh;
+        link = 0;
+        font = *c.Font;
+        SetStyle(font, TFontStyle::fsUnderline, underline != 0);
+    };
+
+    // Measures the word in the current font, wraps the line when it does not fit, and draws it.
+    auto emit = [&]() -> int {
+        const int index = currentFont();
+        int w = 0;
+        if (!word.empty()) {
+            auto& cache = widths[static_cast<size_t>(index)];
+            const auto found = cache.find(word);
+            if (found != cache.end()) {
+                w = found->second;
+            } else {
+                w = canvas.TextWidth(word);
+                cache.emplace(word, w);
+            }
+        }
+        if (x + w > limit) {
+            if (link != 0 && hyperLinks.Count() > 0) {
+                // A link that runs over the line end gets one area per line.
+                std::string href = lastArea()->HRef;
+                closeLink();
+                y += lh;
+                x = 2;
+                openLink(std::move(href));
+            } else {
+                y += lh;
+                x = 2;
+            }
+        }
+        if (!word.empty()) {
+            const int drawIndex = currentFont();
+            TItem item;
+            item.X = x;
+            item.Y = y;
+            item.FontIndex = drawIndex;
+            item.Height = fontHeight(drawIndex);
+            item.Text = word;
+            kept->TallestItem = std::max(kept->TallestItem, item.Height);
+            if (painting)
+                canvas.TextOut(x, y, word);
+            kept->Items.push_back(std::move(item));
+        }
+        return w;
+    };
+
+    auto picture = [&](std::string_view token) {
+        const std::string name = TagAttribute(token, "NAME=");
+        if (name.empty() || !c.FindImage)
+            return;
+        const TGraphic* graphic = c.FindImage(name);
+        if (graphic == nullptr || graphic->Empty())
+            return;
+        const TPalette* previous = nullptr;
+        if (c.Palette != nullptr) {
+            previous = canvas.SelectPalette(c.Palette);
+            canvas.RealizePalette();
+        }
+        TItem item;
+        item.Graphic = graphic;
+        item.Y = y;
+        item.Height = graphic->Height();
+        const std::string align = TagAttribute(token, "ALIGN=");
+        if (align.empty() || align == "LEFT")
+            item.X = 2;
+        else if (align == "CENTER")
+            item.X = RoundHalfEven((c.Width - graphic->Width()) / 2.0);
+        else if (align == "RIGHT")
+            item.X = c.Width - graphic->Width();
+        else
+            item.Draw = false;
+        if (painting && item.Draw)
+            canvas.Draw(item.X, item.Y, *graphic);
+        if (!painting && c.HorScrollBar && c.HasParent)
+            xMax = std::max(xMax, graphic->Width());
+        kept->TallestItem = std::max(kept->TallestItem, item.Height);
+        kept->Items.push_back(std::move(item));
+        // The picture moves the text by whole lines less one pixel each.
+        y += RoundHalfEven(static_cast<double>(graphic->Height()) / lh) * (lh - 1);
+        x = 2;
+        if (c.Palette != nullptr)
+            canvas.SelectPalette(previous);
+    };
+
+    auto counted = [&](int& counter, int step, TFontStyle style) {
+        counter += step;
+        SetStyle(font, style, counter != 0);
+    };
+
+    auto tag = [&](TTagKind kind, std::string_view token) {
+        switch (kind) {
+        case TTagKind::BoldOn:
+            counted(bold, 1, TFontStyle::fsBold);
+            break;
+        case TTagKind::BoldOff:
+            counted(bold, -1, TFontStyle::fsBold);
+            break;
+        case TTagKind::ItalicOn:
+            counted(italic, 1, TFontStyle::fsItalic);
+            break;
+        case TTagKind::ItalicOff:
+            counted(italic, -1, TFontStyle::fsItalic);
+            break;
+        case TTagKind::StrikeOn:
+            counted(strike, 1, TFontStyle::fsStrikeOut);
+            break;
+        case TTagKind::StrikeOff:
+            counted(strike, -1, TFontStyle::fsStrikeOut);
+            break;
+        case TTagKind::UnderlineOn:
+        case TTagKind::UnderlineOff:
+            underline += kind == TTagKind::UnderlineOn ? 1 : -1;
+            if (link == 0)
+                SetStyle(font, TFontStyle::fsUnderline, underline != 0);
+            break;
+        case TTagKind::Font:
+        case TTagKind::FontClose:
+            if (const int change = SizeChange(TagAttribute(token, "SIZE=")); change != 0)
+                font.SetSize(std::clamp(font.Size() + change, MinPointSize, MaxPointSize));
+            break;
+        case TTagKind::Image:
+            picture(token);
+            break;
+        case TTagKind::Hide:
+            hidden = true;
+            break;
+        case TTagKind::Show:
+            hidden = false;
+            break;
+        case TTagKind::LinkOpen:
+            if (link == 0)
+                openLink(TagAttribute(token, "HREF="));
+            break;
+        case TTagKind::LinkClose:
+            if (link != 0)
+                closeLink();
+            break;
+        case TTagKind::None:
+            break;
+        }
+    };
+
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char ch = text[i];
+        if (ch != '\r' && ch != '\n' && word.size() < MaxWordLen)
+            word.push_back(ch);
+        if (ch == ' ') {
+            if (!hidden)
+                x += emit();
+            word.clear();
+        } else if (ch == '<') {
+            size_t end = 0;
+            const std::string_view token = TagToken(text, i, end);
+            const TTagKind kind = RecogniseTag(token);
+            if (kind == TTagKind::None)
+                continue;
+            if (!hidden) {
+                if (!word.empty() && word.back() == '<')
+                    word.pop_back();
+                x += emit();
+            }
+            word.clear();
+            tag(kind, token);
+            i = end - 1;
+        } else if (ch == '\n' && i > 0 && text[i - 1] == '\r') {
+            if (!hidden) {
+                emit();
+                y += lh;
+                x = 2;
+                word.clear();
+            }
+        }
+    }
+    if (!word.empty() && !hidden)
+        emit();
+
+    for (int32_t pos = 1; pos <= hyperLinks.Count(); ++pos)
+        kept->Links.push_back(*static_cast<const THyperLinkArea*>(hyperLinks.Get(pos)));
+    kept->EndY = y;
+    endY = y;
+    FKept = std::move(kept);
+}
+
+void TMarkupLayout::Replay(TCanvas& canvas, const TMarkupContext& c, TPointerChain& hyperLinks,
+                           const TRect* visible) {
+    ClearHyperLinks(hyperLinks);
+    for (const THyperLinkArea& area : FKept->Links)
+        hyperLinks.Add(new THyperLinkArea(area));
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.Font() = *c.Font;
+
+    const std::vector<TItem>& items = FKept->Items;
+    auto first = items.begin();
+    auto last = items.end();
+    if (visible != nullptr) {
+        // Items stand in order of y; only those reaching into the visible rows are drawn.
+        const int top = visible->Top - FKept->TallestItem;
+        first = std::lower_bound(items.begin(), items.end(), top,
+                                 [](const TItem& item, int y) { return item.Y < y; });
+        last = std::lower_bound(first, items.end(), visible->Bottom,
+                                [](const TItem& item, int y) { return item.Y < y; });
+    }
+    int fontIndex = -1;
+    for (auto it = first; it != last; ++it) {
+        if (visible != nullptr && it->Y + it->Height <= visible->Top)
+            continue;
+        if (it->Graphic == nullptr) {
+            if (it->FontIndex != fontIndex) {
+                fontIndex = it->FontIndex;
+                canvas.Font() = FKept->Fonts[static_cast<size_t>(fontIndex)];
+            }
+            canvas.TextOut(it->X, it->Y, it->Text);
+            continue;
+        }
+        const TPalette* previous = nullptr;
+        if (c.Palette != nullptr) {
+            previous = canvas.SelectPalette(c.Palette);
+            canvas.RealizePalette();
+        }
+        if (it->Draw)
+            canvas.Draw(it->X, it->Y, *it->Graphic);
+        if (c.Palette != nullptr)
+            canvas.SelectPalette(previous);
+    }
+}
+
+} // namespace orvalis

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "content/pointer_chain.h"
+#include "platform/font.h"
+#include "platform/geometry.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvalis {
+
+class TCanvas;
+class TGraphic;
+class TPalette;
+
+// The clickable area of one line of a hyperlink, in control coordinates, and its target.
+struct THyperLinkArea {
+    TRect Area;
+    std::string HRef; // at most 255 characters
+};
+
+// Frees every area of the chain and empties it, last position first.
+void ClearHyperLinks(TPointerChain& links);
+
+// What a layout pass needs to know of its control.
+struct TMarkupContext {
+    int Width = 0;               // the control's width; words wrap at 0.95 of it
+    const TFont* Font = nullptr; // the base font
+    const TFont* HyperLinkFont = nullptr;
+    bool HorScrollBar = false; // pictures may widen the content (measuring pass)
+    bool HasParent = false;
+    int ParentWidth = 0;
+    int ParentHeight = 0;
+    // The picture an IMG tag names, or null; pictures stay valid until the text changes.
+    std::function<const TGraphic*(std::string_view name)> FindImage;
+    // Selected around each picture when set (screens of 8 or fewer bits per pixel).
+    const TPalette* Palette = nullptr;
+};
+
+enum class TMarkupPass { Measure, Paint };
+
+// Lays a marked-up text out, and in a painting pass draws it: one routine for both passes, so that what is
+// measured is exactly what is drawn. The laid-out words of the last layout are kept, so that a painting
+// pass over an unchanged text, width and fonts only draws (the visible part, when given) and rebuilds the
+// hit areas from the kept ones; the result is the same as laying out again.
+class TMarkupLayout {
+public:
+    TMarkupLayout();
+    ~TMarkupLayout();
+
+    // Runs one pass. XMax and YMax are read and updated as the control's fields; HyperLinks receives the hit
+    // areas (allocated, owned by the chain's owner, freed by ClearHyperLinks). `visible`, in control
+    // coordinates, limits the drawing of a painting pass to what can be seen.
+    void Run(std::string_view text, TCanvas& canvas, TMarkupPass pass, const TMarkupContext& context,
+             int& xMax, int& yMax, TPointerChain& hyperLinks, const TRect* visible = nullptr);
+
+    // Forgets the kept layout; the next pass lays the text out again.
+    void Invalidate();
+    // Whether the kept layout serves this text and context (for tests and the benchmark).
+    bool Cached(std::string_view text, const TMarkupContext& context) const;
+
+private:
+    struct TItem;
+    struct TKept;
+    void Layout(std::string_view text, TCanvas& canvas, TMarkupPass pass, const TMarkupContext& context,
+                int& xMax, TPointerChain& hyperLinks, int& endY);
+    void Replay(TCanvas& canvas, const TMarkupContext& context, TPointerChain& hyperLinks,
+                const TRect* visible);
+
+    std::unique_ptr<TKept> FKept;
+};
+
+} // namespace orvalis
