@@ -50,6 +50,25 @@ int EllipseAngle(const TRect& r, TPoint p) {
 }
 } // namespace
 
+struct QtCanvas::TQtFont {
+    TFont Font;
+    QPaintDevice* Device = nullptr;
+    QFont Qt;
+    QFontMetrics Metrics{QFont()};
+};
+
+const QtCanvas::TQtFont& QtCanvas::CurrentFont(QPaintDevice* device) {
+    if (!FQtFont || FQtFont->Device != device || !FQtFont->Font.SameValue(Font())) {
+        auto f = std::make_unique<TQtFont>();
+        f->Font = Font();
+        f->Device = device;
+        f->Qt = ToQFont(Font());
+        f->Metrics = device ? QFontMetrics(f->Qt, device) : QFontMetrics(f->Qt);
+        FQtFont = std::move(f);
+    }
+    return *FQtFont;
+}
+
 QtCanvas::QtCanvas(QImage* target) : FTarget(target) {}
 
 QtCanvas::QtCanvas(QPainter* painter) : FPainter(painter) {}
@@ -80,13 +99,15 @@ QPainter& QtCanvas::Painter() {
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
     QPainter& p = Painter();
-    const QFont font = ToQFont(Font());
+    const TQtFont& qtFont = CurrentFont(p.device());
+    const QFont& font = qtFont.Qt;
     const QString s = FromCp1252(text);
-    const QFontMetrics metrics(font, p.device());
+    const QFontMetrics& metrics = qtFont.Metrics;
     if (Brush().Style() == TBrushStyle::bsSolid)
         p.fillRect(x, y, metrics.horizontalAdvance(s), metrics.ascent() + metrics.descent(),
                    ToQColor(Brush().Color()));
-    p.setFont(font);
+    if (p.font() != font)
+        p.setFont(font);
     p.setPen(ToQColor(Font().Color()));
     p.drawText(x, y + metrics.ascent(), s);
 }
@@ -100,10 +121,9 @@ void QtCanvas::TextRect(const TRect& clip, int x, int y, std::string_view text) 
 }
 
 TSize QtCanvas::TextExtent(std::string_view text) {
-    const QFont font = ToQFont(Font());
     const QString s = FromCp1252(text);
     QPaintDevice* device = FPainter ? FPainter->device() : FTarget;
-    const QFontMetrics metrics = device ? QFontMetrics(font, device) : QFontMetrics(font);
+    const QFontMetrics& metrics = CurrentFont(device).Metrics;
     return {metrics.horizontalAdvance(s), metrics.ascent() + metrics.descent()};
 }
 

@@ -51,6 +51,11 @@ private:
     void DrawImage(const TRect& dest, const QImage& image);
     void FrameWithPen(const TRect& r);
 
+    // The Qt font and its metrics for the canvas font, made again only when the font or device changes.
+    struct TQtFont;
+    const TQtFont& CurrentFont(QPaintDevice* device);
+    std::unique_ptr<TQtFont> FQtFont;
+
     QImage* FTarget = nullptr;
     QPainter* FPainter = nullptr;
     std::unique_ptr<QPainter> FOwnPainter;

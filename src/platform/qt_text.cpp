@@ -24,9 +24,11 @@ std::string ToCp1252(const QString& text) {
 }
 
 QFont ToQFont(const TFont& font) {
+    // Whether Arial is installed is asked once: the font database's family list is costly to build, and
+    // text is measured and drawn word by word.
+    static const bool haveArial = QFontDatabase::families().contains(QLatin1String("Arial"));
     QString family = FromCp1252(font.Name());
-    if (family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0 &&
-        !QFontDatabase::families().contains(QLatin1String("Arial")))
+    if (!haveArial && family.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
         family = QStringLiteral("Liberation Sans");
     QFont qfont(family);
     qfont.setPixelSize(std::max(font.PixelSize(), 1));
