@@ -153,14 +153,14 @@ QImage PaintContactSheet(const TVariant& variant) {
     const char* scrollNames[3] = {"scroll_up", "scroll_thumb", "scroll_down"};
     for (int i = 0; i < 3; ++i) {
         const QImage part = PaintScrollPart(static_cast<TScrollPart>(i));
-        p.drawImage(x, y + i * 72, part);
-        p.drawImage(QRect(x + 24, y + i * 72, 64, 64), part);
-        label(x, y + i * 72 + 80, QString("%1.png 16×16").arg(scrollNames[i]));
+        p.drawImage(x, y + i * 100, part);
+        p.drawImage(QRect(x + 24, y + i * 100, 64, 64), part);
+        label(x, y + i * 100 + 82, QString("%1.png 16×16").arg(scrollNames[i]));
     }
-    x += 120;
+    x += 150;
     int column = 0;
     for (std::string_view name : TopicPictureNames()) {
-        const int tx = x + (column % 6) * (120 + 12), ty = y + (column / 6) * (90 + 30);
+        const int tx = x + (column % 4) * (120 + 12), ty = y + (column / 4) * (90 + 30);
         p.drawImage(tx, ty, PaintTopicPicture(name));
         label(tx, ty + 104, Q(name) + ".png");
         ++column;
