@@ -59,7 +59,8 @@ void DrawSamples(QPainter& p, const TStem& stem) {
             p.setBrush(link ? design::LinkBrush : design::ButtonBrush);
             p.drawRoundedRect(r.adjusted(0, 0, -2, -1), 2, 2);
         }
-        const bool heading = s.Role == TTextRole::Heading || s.Role == TTextRole::Shadow;
+        // Tahoma only for the bold page headings; the window title and its shadow are Arial.
+        const bool heading = (s.Role == TTextRole::Heading || s.Role == TTextRole::Shadow) && s.Bold;
         p.setFont(Font(heading ? "Tahoma" : "Liberation Sans", s.PixelSize, s.Bold));
         p.setPen(s.Colour);
         const int align = (s.Centred ? Qt::AlignHCenter : Qt::AlignLeft) |
