@@ -48,13 +48,13 @@ std::string ReadAll(const fs::path& path) {
 TEST(SkinTable, ScaledSizes_AreDesignTimesFactorRoundedHalfToEven) {
     // Worked out by hand: 50 x 1.25 = 62.5 -> 62, 219 x 1.25 = 273.75 -> 274, 421 x 1.6 = 673.6 -> 674.
     const std::map<std::string_view, std::array<TSize, 3>> expected{
-        {"i_t", {{{640, 50}, {800, 62}, {1024, 80}}}},   {"i", {{{640, 380}, {800, 475}, {1024, 608}}}},
-        {"m_t", {{{640, 50}, {800, 62}, {1024, 80}}}},   {"m_r", {{{421, 380}, {526, 475}, {674, 608}}}},
-        {"m_b", {{{640, 50}, {800, 62}, {1024, 80}}}},   {"m_b2", {{{640, 50}, {800, 62}, {1024, 80}}}},
+        {"i_t", {{{640, 50}, {800, 62}, {1024, 80}}}},    {"i", {{{640, 380}, {800, 475}, {1024, 608}}}},
+        {"m_t", {{{640, 50}, {800, 62}, {1024, 80}}}},    {"m_r", {{{421, 380}, {526, 475}, {674, 608}}}},
+        {"m_b", {{{640, 50}, {800, 62}, {1024, 80}}}},    {"m_b2", {{{640, 50}, {800, 62}, {1024, 80}}}},
         {"m_l1", {{{219, 380}, {274, 475}, {350, 608}}}}, {"m_l2", {{{219, 380}, {274, 475}, {350, 608}}}},
-        {"h_t", {{{640, 50}, {800, 62}, {1024, 80}}}},   {"h_r", {{{421, 380}, {526, 475}, {674, 608}}}},
-        {"h_b", {{{640, 50}, {800, 62}, {1024, 80}}}},   {"h_l3", {{{219, 380}, {274, 475}, {350, 608}}}},
-        {"q", {{{640, 380}, {800, 475}, {1024, 608}}}},  {"t", {{{640, 380}, {800, 475}, {1024, 608}}}},
+        {"h_t", {{{640, 50}, {800, 62}, {1024, 80}}}},    {"h_r", {{{421, 380}, {526, 475}, {674, 608}}}},
+        {"h_b", {{{640, 50}, {800, 62}, {1024, 80}}}},    {"h_l3", {{{219, 380}, {274, 475}, {350, 608}}}},
+        {"q", {{{640, 380}, {800, 475}, {1024, 608}}}},   {"t", {{{640, 380}, {800, 475}, {1024, 608}}}},
     };
     ASSERT_EQ(Stems().size(), expected.size());
     for (const TStem& stem : Stems()) {
@@ -89,13 +89,11 @@ TEST_F(SkinsTest, Generate_EveryFileDecodesFromItsContentAtItsSize) {
         }
     EXPECT_EQ(formats, (std::set<QByteArray>{"png", "jpeg", "bmp"}));
 
-    const std::map<std::string, QSize> fixed{{"skins/splash.png", {282, 282}},
-                                             {"skins/about.png", {325, 325}},
-                                             {"skins/scroll_up.png", {16, 16}},
-                                             {"skins/scroll_thumb.png", {16, 16}},
-                                             {"skins/scroll_down.png", {16, 16}},
-                                             {"program/I/T/citrus.png", {120, 90}},
-                                             {"program/I/T/peulvruchten.png", {120, 90}}};
+    const std::map<std::string, QSize> fixed{
+        {"skins/splash.png", {282, 282}},           {"skins/about.png", {325, 325}},
+        {"skins/scroll_up.png", {16, 16}},          {"skins/scroll_thumb.png", {16, 16}},
+        {"skins/scroll_down.png", {16, 16}},        {"program/I/T/citrus.png", {120, 90}},
+        {"program/I/T/peulvruchten.png", {120, 90}}};
     for (const auto& [name, size] : fixed) {
         const QImage image(QString::fromStdString((root / name).string()));
         EXPECT_EQ(image.size(), size) << name;

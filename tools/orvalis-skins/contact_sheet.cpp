@@ -44,7 +44,9 @@ QFont Font(std::string_view family, int pixelSize, bool bold) {
     return f;
 }
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
 
 // The samples of one area, drawn in design coordinates; faced buttons get their face first.
 void DrawSamples(QPainter& p, const TStem& stem) {

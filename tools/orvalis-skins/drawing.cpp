@@ -20,7 +20,9 @@ std::uint32_t Hash(std::int64_t x, std::int64_t y, std::uint32_t seed) {
     return static_cast<std::uint32_t>(h);
 }
 
-double Unit(std::uint32_t h) { return (h & 0xFFFFFF) / double(0xFFFFFF) * 2.0 - 1.0; }
+double Unit(std::uint32_t h) {
+    return (h & 0xFFFFFF) / double(0xFFFFFF) * 2.0 - 1.0;
+}
 
 double ValueNoise(double x, double y, std::uint32_t seed) {
     const double fx = std::floor(x), fy = std::floor(y);
@@ -32,13 +34,15 @@ double ValueNoise(double x, double y, std::uint32_t seed) {
     return (a + (b - a) * tx) * (1 - ty) + (c + (d - c) * tx) * ty;
 }
 
-int Clamp255(double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); }
+int Clamp255(double v) {
+    return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
+}
 
 } // namespace
 
 const TTheme& ThemeFor(TMode mode) {
     static const TTheme reading{QColor(0xF7, 0xEB, 0xCB), QColor(0xEE, 0xDB, 0xA2), QColor(0xDF, 0xC3, 0x7E),
-                                QColor(0xFB, 0xF1, 0xD6), design::TitleShadow,    design::HeaderShadow,
+                                QColor(0xFB, 0xF1, 0xD6), design::TitleShadow,      design::HeaderShadow,
                                 QColor(0x6E, 0x7F, 0x1E), QColor(0x9C, 0xA8, 0x52)};
     static const TTheme link{QColor(0xEE, 0xF1, 0xE5), QColor(0xDD, 0xE3, 0xCD), QColor(0xBC, 0xC6, 0xA3),
                              QColor(0xF5, 0xF7, 0xEF), QColor(0x9A, 0xA8, 0x7C), design::LinkPen,
@@ -53,7 +57,9 @@ std::uint64_t TRng::Next() {
     return z ^ (z >> 31);
 }
 
-double TRng::Uniform(double lo, double hi) { return lo + (hi - lo) * (static_cast<double>(Next() >> 11) * 0x1.0p-53); }
+double TRng::Uniform(double lo, double hi) {
+    return lo + (hi - lo) * (static_cast<double>(Next() >> 11) * 0x1.0p-53);
+}
 
 void ApplyPaperTexture(QImage& image, std::uint32_t seed, double cell, double mottle, double grain) {
     for (int y = 0; y < image.height(); ++y) {

@@ -22,8 +22,6 @@ bool Write(const QImage& image, const std::filesystem::path& path, TFileFormat f
     QImageWriter writer(QString::fromStdString(path.string()), QByteArray(FormatName(format).data()));
     if (format == TFileFormat::Jpeg)
         writer.setQuality(92);
-    if (format == TFileFormat::Png)
-        writer.setCompression(9);
     if (!writer.write(image)) {
         error = path.string() + ": " + writer.errorString().toStdString();
         return false;
@@ -51,12 +49,14 @@ bool GenerateSkins(const TGeneratorOptions& options, std::vector<std::filesystem
         !Write(PaintScrollPart(TScrollPart::Up), skins / "scroll_up.png", TFileFormat::Png, written, error) ||
         !Write(PaintScrollPart(TScrollPart::Thumb), skins / "scroll_thumb.png", TFileFormat::Png, written,
                error) ||
-        !Write(PaintScrollPart(TScrollPart::Down), skins / "scroll_down.png", TFileFormat::Png, written, error))
+        !Write(PaintScrollPart(TScrollPart::Down), skins / "scroll_down.png", TFileFormat::Png, written,
+               error))
         return false;
     if (options.ContactSheets)
         for (const TVariant& variant : Variants)
-            if (!Write(PaintContactSheet(variant), skins / ("contact-" + std::string(variant.Suffix) + ".png"),
-                       TFileFormat::Png, written, error))
+            if (!Write(PaintContactSheet(variant),
+                       skins / ("contact-" + std::string(variant.Suffix) + ".png"), TFileFormat::Png, written,
+                       error))
                 return false;
     return true;
 }

@@ -85,7 +85,9 @@ void PaintButtonStrip(QPainter& p, const TStem& stem, const TTheme& t, TRng& rng
     p.drawLine(QPointF(0, 1.5), QPointF(640, 1.5));
     p.setPen(QPen(t.Rule, 2));
     p.drawLine(QPointF(0, 4), QPointF(640, 4));
-    struct Btn { double Left, Width; };
+    struct Btn {
+        double Left, Width;
+    };
     std::vector<Btn> buttons;
     if (stem.Name == "m_b")
         buttons = {{14, 60}, {91, 144}, {251, 144}, {412, 61}, {562, 63}};

@@ -42,7 +42,9 @@ int RoundRatio(int n, int num, int den) {
 
 } // namespace
 
-std::span<const TStem> Stems() { return StemTable; }
+std::span<const TStem> Stems() {
+    return StemTable;
+}
 
 const TStem* FindStem(std::string_view name) {
     for (const TStem& stem : StemTable)

@@ -12,16 +12,27 @@ namespace {
 const QColor Black(0, 0, 0);
 
 void AddHeader(std::vector<TTextSample>& s) {
-    s.push_back({{91, 6, 460, 22}, design::TitleShadow, TTextRole::Shadow, 19, false, true, "Orvalis 2.0 release 2"});
+    s.push_back(
+        {{91, 6, 460, 22}, design::TitleShadow, TTextRole::Shadow, 19, false, true, "Orvalis 2.0 release 2"});
     s.push_back({{90, 5, 460, 22}, design::Title, TTextRole::Body, 19, false, true, "Orvalis 2.0 release 2"});
-    s.push_back({{90, 25, 460, 15}, design::Title, TTextRole::Body, 11, false, true,
+    s.push_back({{90, 25, 460, 15},
+                 design::Title,
+                 TTextRole::Body,
+                 11,
+                 false,
+                 true,
                  "Gezond worden en gezond blijven met de natuur"});
 }
 
 // A heading pair: the shadow one pixel right of and below the orange title.
 void AddHeading(std::vector<TTextSample>& s, TRect r, std::string_view text) {
-    s.push_back({{r.Left + 1, r.Top + 1, r.Width, r.Height}, design::HeaderShadow, TTextRole::Shadow, 13, true,
-                 true, text});
+    s.push_back({{r.Left + 1, r.Top + 1, r.Width, r.Height},
+                 design::HeaderShadow,
+                 TTextRole::Shadow,
+                 13,
+                 true,
+                 true,
+                 text});
     s.push_back({r, design::Header, TTextRole::Heading, 13, true, true, text});
 }
 
@@ -90,15 +101,23 @@ std::vector<TTextSample> TextSamples(const TStem& stem) {
         if (n == "m_l1") {
             AddHeading(s, {15, 0, 198, 22}, "Aandoeningen & Remedies");
             AddBody(s, {20, 30, 168, 240}, Titles);
-            AddBody(s, {15, 296, 198, 66}, "A  B  C  D  E  F  G  H  I\nJ  K  L  M  N  O  P  Q\nR  S  T  U  V  W  X  Y  Z");
+            AddBody(s, {15, 296, 198, 66},
+                    "A  B  C  D  E  F  G  H  I\nJ  K  L  M  N  O  P  Q\nR  S  T  U  V  W  X  Y  Z");
         } else if (n == "m_l2") {
             AddHeading(s, {15, 0, 198, 22}, "Zoeken");
             AddBody(s, {15, 28, 198, 14}, "Trefwoorden:");
             AddBody(s, {15, 68, 198, 60},
                     "Vul hierboven één of meerdere trefwoorden in en druk op Enter om het zoeken te starten. "
                     "Het resultaat wordt in onderstaande lijst geplaatst.");
-            AddBody(s, {20, 135, 170, 190}, "Citrusvruchten\nFruit\nGriep\nVerkoudheid\nVitamine C\nWondgenezing");
-            s.push_back({{15, 327, 198, 30}, Black, TTextRole::Body, 11, false, true, "Gevonden onder 6 onderwerpen"});
+            AddBody(s, {20, 135, 170, 190},
+                    "Citrusvruchten\nFruit\nGriep\nVerkoudheid\nVitamine C\nWondgenezing");
+            s.push_back({{15, 327, 198, 30},
+                         Black,
+                         TTextRole::Body,
+                         11,
+                         false,
+                         true,
+                         "Gevonden onder 6 onderwerpen"});
         } else {
             AddHeading(s, {15, 0, 198, 22}, "Verwijzingen");
             AddBody(s, {15, 28, 198, 25}, "Verwijzingen binnen Orvalis", true);
@@ -121,9 +140,10 @@ std::vector<TTextSample> TextSamples(const TStem& stem) {
         break;
     case TArea::BmiPage:
         AddHeading(s, {15, 0, 610, 22}, "Body Mass Index (BMI) Test");
-        AddBody(s, {35, 40, 120, 90},
-                "Vul hieronder je lengte en je gewicht in, druk vervolgens op de knop \"Bereken BMI\" om jouw "
-                "persoonlijke BMI te berekenen");
+        AddBody(
+            s, {35, 40, 120, 90},
+            "Vul hieronder je lengte en je gewicht in, druk vervolgens op de knop \"Bereken BMI\" om jouw "
+            "persoonlijke BMI te berekenen");
         AddBody(s, {35, 150, 120, 14}, "Lengte (cm)");
         AddBody(s, {35, 195, 120, 14}, "Gewicht (kg)");
         AddFace(s, {35, 255, 120, 18}, "Bereken BMI");

@@ -11,8 +11,9 @@ namespace orvalis::skins {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> Names{"citrus", "groente", "fruit", "kruiden", "thee", "water",
-                                                 "zon", "noten", "vis", "melk", "graan", "peulvruchten"};
+constexpr std::array<std::string_view, 12> Names{"citrus", "groente", "fruit", "kruiden",
+                                                 "thee",   "water",   "zon",   "noten",
+                                                 "vis",    "melk",    "graan", "peulvruchten"};
 
 const QColor Ink(0x6D, 0x3A, 0x0D);
 
@@ -211,12 +212,14 @@ void Peulvruchten(QPainter& p, const TTheme& t) {
 
 } // namespace
 
-std::span<const std::string_view> TopicPictureNames() { return Names; }
+std::span<const std::string_view> TopicPictureNames() {
+    return Names;
+}
 
 QImage PaintTopicPicture(std::string_view name) {
     using Painter = void (*)(QPainter&, const TTheme&);
-    constexpr std::array<Painter, 12> painters{Citrus, Groente, Fruit, Kruiden, Thee,   Water,
-                                               Zon,    Noten,   Vis,   Melk,    Graan,  Peulvruchten};
+    constexpr std::array<Painter, 12> painters{Citrus, Groente, Fruit, Kruiden, Thee,  Water,
+                                               Zon,    Noten,   Vis,   Melk,    Graan, Peulvruchten};
     std::size_t index = 0;
     while (index < Names.size() && Names[index] != name)
         ++index;
