@@ -1,0 +1,14 @@
+// The small illustrations the book's texts show inline: 120x90 plates on paper, named by topic.
+#pragma once
+
+#include <QImage>
+
+#include <span>
+#include <string_view>
+
+namespace orvalis::skins {
+
+std::span<const std::string_view> TopicPictureNames(); // "citrus", "groente", ...
+QImage PaintTopicPicture(std::string_view name);       // a null image for an unknown name
+
+} // namespace orvalis::skins
