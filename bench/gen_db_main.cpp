@@ -1,4 +1,4 @@
-// Writes a large synthetic record database: orvalis-gen-db OUT [RECORDS [SEED]].
+// Writes a large synthetic record database: orvalis-gen-db OUT [RECORDS [STREAM]].
 #include "synthetic_db.h"
 
 #include <cstdio>
@@ -9,15 +9,17 @@
 
 int main(int argc, char** argv) {
     if (argc < 2 || argc > 4 || std::string(argv[1]) == "--help") {
-        std::cerr << "Usage: orvalis-gen-db OUT [RECORDS [SEED]]\n"
-                     "Writes a synthetic record database (default 20000 records, about 40 MB).\n";
+        std::cerr << "Usage: orvalis-gen-db OUT [RECORDS [STREAM]]\n"
+                     "Writes a synthetic record database (default 20000 records, about 40 MB); STREAM picks "
+                     "another\n"
+                     "stream of random choices (default 1).\n";
         return argc < 2 ? 2 : 0;
     }
     orvalis::bench::TSyntheticOptions options;
     if (argc > 2)
         options.Records = std::atoi(argv[2]);
     if (argc > 3)
-        options.Seed = static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 10));
+        options.Stream = static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 10));
     if (options.Records < 0) {
         std::cerr << "orvalis-gen-db: RECORDS must not be negative\n";
         return 2;

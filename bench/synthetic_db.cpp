@@ -86,7 +86,7 @@ constexpr std::array<const char*, 4> Rare = {"bloedarmoede", "foliumzuur", "slap
 
 class TWriter {
 public:
-    explicit TWriter(uint32_t seed) : FRng(seed) {}
+    explicit TWriter(uint32_t stream) : FRng(stream) {}
 
     std::string Word() {
         // Terms a reader would search for, each in a few per cent of the records.
@@ -139,7 +139,7 @@ private:
 } // namespace
 
 std::vector<TRawRecord> MakeSyntheticDatabase(const TSyntheticOptions& options) {
-    TWriter writer(options.Seed);
+    TWriter writer(options.Stream);
     std::vector<TRawRecord> records;
     records.reserve(static_cast<size_t>(options.Records));
     std::vector<std::string> titles;
@@ -167,8 +167,8 @@ std::vector<TRawRecord> MakeSyntheticDatabase(const TSyntheticOptions& options) 
     return records;
 }
 
-std::string MakeSyntheticTopic(size_t length, uint32_t seed) {
-    TWriter writer(seed);
+std::string MakeSyntheticTopic(size_t length, uint32_t stream) {
+    TWriter writer(stream);
     const std::vector<std::string> targets{"ijzer",        "vitamine c", "zink",
                                            "bloedarmoede", "huisarts",   "calcium"};
     std::string text;

@@ -13,13 +13,13 @@ namespace orvalis::bench {
 struct TSyntheticOptions {
     int Records = 20000;
     int MeanTextLen = 2000; // bytes; texts vary from half to one and a half times this
-    uint32_t Seed = 1;
+    uint32_t Stream = 1;
 };
 
 std::vector<TRawRecord> MakeSyntheticDatabase(const TSyntheticOptions& options);
 
 // One long topic text of about `length` bytes (at most 65,535): paragraphs of Dutch-like running text with
 // headings in a larger size, bold and italic words and links.
-std::string MakeSyntheticTopic(size_t length, uint32_t seed);
+std::string MakeSyntheticTopic(size_t length, uint32_t stream);
 
 } // namespace orvalis::bench

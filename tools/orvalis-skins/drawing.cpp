@@ -11,9 +11,9 @@ namespace orvalis::skins {
 
 namespace {
 
-std::uint32_t Hash(std::int64_t x, std::int64_t y, std::uint32_t seed) {
+std::uint32_t Hash(std::int64_t x, std::int64_t y, std::uint32_t salt) {
     std::uint64_t h = static_cast<std::uint64_t>(x) * 0x9E3779B97F4A7C15ull ^
-                      static_cast<std::uint64_t>(y) * 0xC2B2AE3D27D4EB4Full ^ seed;
+                      static_cast<std::uint64_t>(y) * 0xC2B2AE3D27D4EB4Full ^ salt;
     h ^= h >> 31;
     h *= 0xBF58476D1CE4E5B9ull;
     h ^= h >> 29;
@@ -24,13 +24,13 @@ double Unit(std::uint32_t h) {
     return (h & 0xFFFFFF) / double(0xFFFFFF) * 2.0 - 1.0;
 }
 
-double ValueNoise(double x, double y, std::uint32_t seed) {
+double ValueNoise(double x, double y, std::uint32_t salt) {
     const double fx = std::floor(x), fy = std::floor(y);
     const auto ix = static_cast<std::int64_t>(fx), iy = static_cast<std::int64_t>(fy);
     auto smooth = [](double t) { return t * t * (3 - 2 * t); };
     const double tx = smooth(x - fx), ty = smooth(y - fy);
-    const double a = Unit(Hash(ix, iy, seed)), b = Unit(Hash(ix + 1, iy, seed));
-    const double c = Unit(Hash(ix, iy + 1, seed)), d = Unit(Hash(ix + 1, iy + 1, seed));
+    const double a = Unit(Hash(ix, iy, salt)), b = Unit(Hash(ix + 1, iy, salt));
+    const double c = Unit(Hash(ix, iy + 1, salt)), d = Unit(Hash(ix + 1, iy + 1, salt));
     return (a + (b - a) * tx) * (1 - ty) + (c + (d - c) * tx) * ty;
 }
 
@@ -61,15 +61,15 @@ double TRng::Uniform(double lo, double hi) {
     return lo + (hi - lo) * (static_cast<double>(Next() >> 11) * 0x1.0p-53);
 }
 
-void ApplyPaperTexture(QImage& image, std::uint32_t seed, double cell, double mottle, double grain) {
+void ApplyPaperTexture(QImage& image, std::uint32_t salt, double cell, double mottle, double grain) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const double soft = ValueNoise(x / cell, y / cell, seed) * 0.7 +
-                                ValueNoise(x / (cell * 0.31), y / (cell * 0.31), seed + 7) * 0.3;
+            const double soft = ValueNoise(x / cell, y / cell, salt) * 0.7 +
+                                ValueNoise(x / (cell * 0.31), y / (cell * 0.31), salt + 7) * 0.3;
             // Fibres: grain stretched along x reads as laid paper rather than noise.
-            const double fibre = ValueNoise(x / 9.0, y / 1.3, seed + 13);
-            const double d = soft * mottle + (Unit(Hash(x, y, seed + 29)) * 0.6 + fibre * 0.4) * grain;
+            const double fibre = ValueNoise(x / 9.0, y / 1.3, salt + 13);
+            const double d = soft * mottle + (Unit(Hash(x, y, salt + 29)) * 0.6 + fibre * 0.4) * grain;
             const QRgb c = line[x];
             line[x] = qRgba(Clamp255(qRed(c) + d), Clamp255(qGreen(c) + d), Clamp255(qBlue(c) + d * 0.8),
                             qAlpha(c));

@@ -44,7 +44,7 @@ const TTheme& ThemeFor(TMode mode);
 // A small deterministic generator (splitmix64).
 class TRng {
 public:
-    explicit TRng(std::uint64_t seed) : FState(seed) {}
+    explicit TRng(std::uint64_t salt) : FState(salt) {}
     std::uint64_t Next();
     double Uniform(double lo, double hi);
 
@@ -53,7 +53,7 @@ private:
 };
 
 // Modulates every pixel with fine grain and a soft mottle of cells `cell` pixels wide: a paper look.
-void ApplyPaperTexture(QImage& image, std::uint32_t seed, double cell, double mottle, double grain);
+void ApplyPaperTexture(QImage& image, std::uint32_t salt, double cell, double mottle, double grain);
 
 void FillVertical(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom);
 void Ribbon(QPainter& p, const QRectF& r, const TTheme& theme);
