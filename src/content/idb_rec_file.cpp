@@ -358,7 +358,10 @@ std::string_view TextOf(const TiDbRec& record) {
 
 } // namespace
 
-void TiDbRecFile::SelectByQuery(TiDbQuery& query, TProgressGauge* gauge) {
+// The common course of both searches: fold and parse the query, then test every record, the gauge shown
+// around the pass. A query of length 0 matches nothing.
+template <typename Match>
+void TiDbRecFile::SelectByTerms(TiDbQuery& query, TProgressGauge* gauge, Match&& match) {
     FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
     FoldQuery(query);
     const TQueryMatcher matcher(ParseQuery(std::string_view(query.Text, query.Text ? query.TextLen : 0)));
@@ -368,32 +371,28 @@ void TiDbRecFile::SelectByQuery(TiDbQuery& query, TProgressGauge* gauge) {
         gauge->Show();
     }
     SelectWhere(gauge, [&](const TiDbRec& record, const TPathViews& v) {
-        if (v.L1 == "4" || v.L2.empty() || !v.L3.empty() || !v.L4.empty())
-            return false;
-        const std::string_view text = TextOf(record);
-        return !emptyQuery && !text.empty() && matcher.Matches(text, true);
+        return !emptyQuery && match(record, v, matcher);
     });
     if (gauge != nullptr)
         gauge->Hide();
 }
 
+void TiDbRecFile::SelectByQuery(TiDbQuery& query, TProgressGauge* gauge) {
+    SelectByTerms(query, gauge, [](const TiDbRec& record, const TPathViews& v, const TQueryMatcher& matcher) {
+        if (v.L1 == "4" || v.L2.empty() || !v.L3.empty() || !v.L4.empty())
+            return false;
+        const std::string_view text = TextOf(record);
+        return !text.empty() && matcher.Matches(text, true);
+    });
+}
+
 void TiDbRecFile::SelectByLinkQuery(TiDbQuery& query, TProgressGauge* gauge) {
-    FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
-    FoldQuery(query);
-    const TQueryMatcher matcher(ParseQuery(std::string_view(query.Text, query.Text ? query.TextLen : 0)));
-    const bool emptyQuery = query.TextLen <= 0;
-    if (gauge != nullptr) {
-        gauge->SetProgress(0);
-        gauge->Show();
-    }
-    SelectWhere(gauge, [&](const TiDbRec& record, const TPathViews& v) {
-        if (v.L1.empty() || v.L2.empty() || !v.L3.empty() || !v.L4.empty() || emptyQuery)
+    SelectByTerms(query, gauge, [](const TiDbRec& record, const TPathViews& v, const TQueryMatcher& matcher) {
+        if (v.L1.empty() || v.L2.empty() || !v.L3.empty() || !v.L4.empty())
             return false;
         const std::string_view text = TextOf(record);
         return (!text.empty() && matcher.Matches(text, false)) || matcher.Matches(v.L2, false);
     });
-    if (gauge != nullptr)
-        gauge->Hide();
 }
 
 } // namespace orvalis

@@ -72,6 +72,7 @@ private:
     void FreeRecords();
     bool IsSelected(int32_t index);
     template <typename Match> void SelectWhere(TProgressGauge* gauge, Match&& match);
+    template <typename Match> void SelectByTerms(TiDbQuery& query, TProgressGauge* gauge, Match&& match);
 
     TPointerChain Records;
     int32_t FCursorOrdinal = 0;
