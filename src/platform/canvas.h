@@ -5,6 +5,7 @@
 #include "platform/geometry.h"
 #include "platform/pen.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -55,6 +56,11 @@ public:
 
     TPoint PenPos() const { return FPenPos; }
     void MoveTo(int x, int y);
+
+    // The part of the surface a paint has to renew, in the surface's coordinates, when it is less than the
+    // whole; controls that can draw only part of themselves use it to skip what is not asked for.
+    const std::optional<TRect>& PaintRect() const { return FPaintRect; }
+    void SetPaintRect(const std::optional<TRect>& rect) { FPaintRect = rect; }
     void LineTo(int x, int y);
 
     virtual void TextOut(int x, int y, std::string_view text) = 0;
@@ -107,6 +113,7 @@ private:
     TBrush FBrush;
     TFont FFont;
     TPoint FPenPos;
+    std::optional<TRect> FPaintRect;
 };
 
 } // namespace orvalis

@@ -60,9 +60,11 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
         QPainter painter(this);
         QtCanvas canvas(&painter);
+        if (const QRect r = e->rect(); r != rect())
+            canvas.SetPaintRect(TRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1});
         canvas.Font() = FControl.Font();
         canvas.Brush().SetColor(FControl.Color());
         FControl.Paint(canvas);
@@ -259,6 +261,10 @@ void TControl::SetShowHint(bool value) {
 void TControl::EndLoading() {
     FLoading = false;
     Invalidate();
+}
+
+bool TControl::Focused() const {
+    return FWidget->hasFocus();
 }
 
 void TControl::Invalidate() {

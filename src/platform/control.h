@@ -82,6 +82,8 @@ public:
     void Hide() { SetVisible(false); }
     bool Enabled() const { return FEnabled; }
     void SetEnabled(bool value);
+    // Whether the control's window has the keyboard focus.
+    bool Focused() const;
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
 

@@ -1,7 +1,10 @@
 #include "platform/paths.h"
 #include "platform/cp1252.h"
 
+#include <QCoreApplication>
+
 #include <filesystem>
+#include <optional>
 
 namespace orvalis {
 
@@ -24,6 +27,36 @@ std::string ExtensionOf(std::string_view systemPath) {
     if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
         return {};
     return std::string(systemPath.substr(dot));
+}
+
+namespace {
+std::optional<std::string>& FolderOverride() {
+    static std::optional<std::string> folder;
+    return folder;
+}
+
+std::string WithSeparator(std::string path) {
+    if (path.empty() || (path.back() != '/' && path.back() != '\\'))
+        path.push_back('/');
+    return path;
+}
+} // namespace
+
+std::string ProgramFolder() {
+    if (FolderOverride())
+        return *FolderOverride();
+    if (QCoreApplication::instance() != nullptr)
+        return WithSeparator(Utf8ToCp1252(QCoreApplication::applicationDirPath().toStdString()));
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string("./") : WithSeparator(Utf8ToCp1252(exe.parent_path().string()));
+}
+
+void SetProgramFolder(std::string_view systemPath) {
+    if (systemPath.empty())
+        FolderOverride().reset();
+    else
+        FolderOverride() = WithSeparator(std::string(systemPath));
 }
 
 } // namespace orvalis

@@ -1,0 +1,293 @@
+#include "controls/parser_control.h"
+
+#include "controls/shared_palette.h"
+#include "platform/canvas.h"
+#include "platform/measure_canvas.h"
+#include "platform/paths.h"
+#include "platform/screen.h"
+#include "platform/scroll_box.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace orvalis {
+
+namespace {
+
+// The program's hand cursors: over a link, and elsewhere on a text that has links.
+constexpr TCursor HandCursor = -19;
+constexpr TCursor HandNoFingersCursor = -20;
+
+// Texts are at most 65,535 bytes; a file far beyond that is not a text of this program and is not read.
+constexpr std::uintmax_t MaxFileSize = 16u << 20;
+
+// IMG names are paths below the program folder; an absolute name or one that climbs out of the folder
+// finds no picture.
+bool StaysInProgramFolder(std::string_view name) {
+    if (name.empty() || name[0] == '\\' || name[0] == '/' || name.find(':') != std::string_view::npos)
+        return false;
+    size_t start = 0;
+    while (start <= name.size()) {
+        size_t end = name.find_first_of("\\/", start);
+        if (end == std::string_view::npos)
+            end = name.size();
+        if (name.substr(start, end - start) == "..")
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+GCustomParserControl::GCustomParserControl(TWinControl* parent) : GGraphicControl(parent) {
+    SetBounds(Left(), Top(), 120, 100);
+    SetParentColor(true);
+    FHyperLinkFont.Assign(Font());
+    FHyperLinkFont.OnChange = [this](TObject*) { Invalidate(); };
+    FBackground.OnChange = [this](TObject*) { Invalidate(); };
+}
+
+GCustomParserControl::~GCustomParserControl() {
+    FHyperLinkFont.OnChange = nullptr;
+    FBackground.OnChange = nullptr;
+    ClearHyperLinks(FHyperLinks);
+    ClearImageCache();
+}
+
+void GCustomParserControl::ClearImageCache() {
+    FImageCache.clear();
+    // The kept layout points at the cached pictures.
+    FLayout.Invalidate();
+}
+
+void GCustomParserControl::SetText(const char* text) {
+    SetHeight(0);
+    ClearImageCache();
+    FText.reset();
+    if (text != nullptr)
+        FText = std::make_unique<std::string>(text);
+    LayoutAndResize();
+}
+
+void GCustomParserControl::Relayout() {
+    FLayout.Invalidate();
+    LayoutAndResize();
+}
+
+void GCustomParserControl::LayoutAndResize() {
+    FXMax = Parent() != nullptr ? Parent()->Width() : 0;
+    FYMax = 0;
+    if (FText) {
+        const std::unique_ptr<TCanvas> canvas = CreateMeasureCanvas();
+        canvas->Font() = Font();
+        RunLayout(*canvas);
+    } else {
+        // An empty control takes its parent's size, as its paint would find.
+        if (Parent() != nullptr) {
+            FXMax = Parent()->Width();
+            FYMax = Parent()->Height();
+        }
+        PaintNow();
+    }
+    if (Parent() != nullptr)
+        SetBounds(Left(), Top(), FXMax, FYMax);
+    else
+        SetHeight(FYMax);
+}
+
+void GCustomParserControl::LoadFromFile(const std::string& path) {
+    const std::filesystem::path file(NativePath(path));
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error || size > MaxFileSize)
+        return;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return;
+    std::string buffer(static_cast<size_t>(size), '\0');
+    in.read(buffer.data(), static_cast<std::streamsize>(size));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size)
+        return;
+    SetText(buffer.c_str());
+}
+
+void GCustomParserControl::SetdX(int value) {
+    if (FDX == value)
+        return;
+    FDX = value;
+    Invalidate();
+}
+
+void GCustomParserControl::SetdY(int value) {
+    if (FDY == value)
+        return;
+    FDY = value;
+    Invalidate();
+}
+
+void GCustomParserControl::SetDrawFocused(bool value) {
+    if (FDrawFocused == value)
+        return;
+    FDrawFocused = value;
+    Relayout();
+}
+
+void GCustomParserControl::SetHorScrollBar(bool value) {
+    if (FHorScrollBar == value)
+        return;
+    FHorScrollBar = value;
+    Relayout();
+}
+
+void GCustomParserControl::SetVerScrollBar(bool value) {
+    if (FVerScrollBar == value)
+        return;
+    FVerScrollBar = value;
+    Relayout();
+}
+
+const TPalette* GCustomParserControl::GetPalette() const {
+    return SharedPalette();
+}
+
+const TPicture& GCustomParserControl::FindImage(std::string_view name) {
+    FImageLoader.SetImageName("");
+    const int bits = Screen().BitsPerPixel();
+    if (bits < 8) {
+        FImageLoader.SetImageDither(true);
+        FImageLoader.SetImageReadRes(TLoadResolution::lColor16);
+    } else if (bits < 16) {
+        FImageLoader.SetImageDither(true);
+        FImageLoader.SetImageReadRes(TLoadResolution::lColor256);
+    } else {
+        FImageLoader.SetImageDither(false);
+        FImageLoader.SetImageReadRes(TLoadResolution::lColorTrue);
+    }
+    if (!StaysInProgramFolder(name))
+        return FImageLoader.Picture();
+
+    const std::string key = ProgramFolder() + std::string(name);
+    const auto found = std::find_if(FImageCache.begin(), FImageCache.end(),
+                                    [&](const TCachedImage& entry) { return entry.Key == key; });
+    const TPicture* result = &FImageLoader.Picture();
+    if (found == FImageCache.end()) {
+        if (FileExists(key)) {
+            FImageLoader.SetImageName(key);
+            // A file that does not decode is remembered too, so that its failure is reported once per
+            // text rather than at every layout.
+            auto picture = std::make_unique<TPicture>();
+            if (FImageLoader.Picture().HasGraphic())
+                picture->Assign(FImageLoader.Picture());
+            FImageCache.insert(FImageCache.begin(), TCachedImage{key, std::move(picture)});
+            if (FImageCache.front().Picture->HasGraphic())
+                result = FImageCache.front().Picture.get();
+        }
+    } else if (found->Picture->HasGraphic()) {
+        // Pictures just used move to the front, where lookups start.
+        if (FImageCache.size() > 1)
+            std::swap(*found, FImageCache.front());
+        result = FImageCache.front().Picture.get();
+    }
+    FImageLoader.SetImageName("");
+    return *result;
+}
+
+std::vector<std::string> GCustomParserControl::ImageCacheKeys() const {
+    std::vector<std::string> keys;
+    keys.reserve(FImageCache.size());
+    for (const TCachedImage& entry : FImageCache)
+        keys.push_back(entry.Key);
+    return keys;
+}
+
+TMarkupContext GCustomParserControl::Context() {
+    TMarkupContext c;
+    c.Width = Width();
+    c.Font = &Font();
+    c.HyperLinkFont = &FHyperLinkFont;
+    c.HorScrollBar = FHorScrollBar;
+    c.HasParent = Parent() != nullptr;
+    if (c.HasParent) {
+        c.ParentWidth = Parent()->Width();
+        c.ParentHeight = Parent()->Height();
+    }
+    c.FindImage = [this](std::string_view name) { return FindImage(name).Graphic(); };
+    c.Palette = Screen().BitsPerPixel() <= 8 ? GetPalette() : nullptr;
+    return c;
+}
+
+void GCustomParserControl::RunLayout(TCanvas& canvas) {
+    if (!FText)
+        return;
+    const TMarkupPass pass = FYMax > 0 ? TMarkupPass::Paint : TMarkupPass::Measure;
+    const std::optional<TRect>& visible = canvas.PaintRect();
+    FLayout.Run(*FText, canvas, pass, Context(), FXMax, FYMax, FHyperLinks,
+                visible ? &*visible : nullptr);
+    if ((FHorScrollBar && Width() < FXMax) || (FVerScrollBar && Height() < FYMax)) {
+        if (Parent() != nullptr)
+            SetBounds(Left(), Top(), FXMax, FYMax);
+        else
+            SetHeight(FYMax);
+    }
+}
+
+void GCustomParserControl::Paint(TCanvas& canvas) {
+    if (!FText && Parent() != nullptr) {
+        FXMax = Parent()->Width();
+        FYMax = Parent()->Height();
+    }
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(Color());
+    const bool focused = FDrawFocused && Parent() != nullptr && Parent()->Focused();
+    canvas.Pen().SetStyle(focused ? TPenStyle::psDot : TPenStyle::psSolid);
+    canvas.Pen().SetColor(focused ? clBlack : Color());
+    canvas.Rectangle(ClientRect());
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    PaintBackground(canvas);
+    RunLayout(canvas);
+}
+
+void GCustomParserControl::PaintBackground(TCanvas& canvas) {
+    int dX = FDX;
+    int dY = FDY;
+    if (FBackground.Image().HasGraphic()) {
+        if (const auto* box = dynamic_cast<const TScrollBox*>(Parent())) {
+            dX += box->HorzScrollPosition();
+            dY += box->VertScrollPosition();
+        }
+    }
+    orvalis::PaintBackground(canvas, Width(), Height(), FBackground, dX, dY, GetPalette());
+}
+
+int GCustomParserControl::HitArea(int x, int y) {
+    for (int32_t pos = 1; pos <= FHyperLinks.Count(); ++pos) {
+        const auto* area = static_cast<const THyperLinkArea*>(FHyperLinks.Get(pos));
+        if (area != nullptr && x >= area->Area.Left && x < area->Area.Right && y >= area->Area.Top &&
+            y < area->Area.Bottom)
+            return pos;
+    }
+    return 0;
+}
+
+void GCustomParserControl::MouseMove(TShiftState shift, int x, int y) {
+    if (OnHyperLinkClick && FHyperLinks.Count() > 0)
+        SetCursor(HitArea(x, y) != 0 ? HandCursor : HandNoFingersCursor);
+    else
+        SetCursor(crDefault);
+    GGraphicControl::MouseMove(shift, x, y);
+}
+
+void GCustomParserControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnHyperLinkClick && FHyperLinks.Count() > 0) {
+        if (const int pos = HitArea(x, y); pos != 0) {
+            // A copy: the handler usually shows another text, which frees the areas.
+            std::string href = static_cast<const THyperLinkArea*>(FHyperLinks.Get(pos))->HRef;
+            OnHyperLinkClick(this, href);
+        }
+    }
+    GGraphicControl::MouseUp(button, shift, x, y);
+}
+
+} // namespace orvalis

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "content/pointer_chain.h"
+#include "controls/background.h"
+#include "controls/graphic_control.h"
+#include "controls/markup_layout.h"
+#include "imaging/pmulti_image.h"
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvalis {
+
+// Raised with the target of the clicked hyperlink (at most 255 characters).
+using GOnHyperLinkClick = std::function<void(TObject* Sender, std::string& HRef)>;
+
+// Shows one marked-up text (bold, italic, underline and strike-out runs, size changes, inline pictures,
+// hidden passages, hyperlinks), wrapped at the control's width. It does not scroll by itself: after each
+// layout it grows to its content inside its parent, a scroll box that provides the scroll bars;
+// HorScrollBar and VerScrollBar decide in which direction it may grow.
+class GCustomParserControl : public GGraphicControl {
+public:
+    explicit GCustomParserControl(TWinControl* parent = nullptr);
+    ~GCustomParserControl() override;
+
+    // Replaces the text (none clears it) and lays it out; a text ends at its first NUL.
+    void SetText(const char* text);
+    void SetText(const std::string& text) { SetText(text.c_str()); }
+    // The stored text, or none.
+    const char* GetText() const { return FText ? FText->c_str() : nullptr; }
+    // Shows the whole file, or keeps the current text when it cannot be read completely.
+    void LoadFromFile(const std::string& path);
+    // Lays the current text out again and sizes the control, keeping the pictures already loaded.
+    void Relayout();
+    // Paints at once.
+    void PaintNow() { Repaint(); }
+
+    TBackground& Background() { return FBackground; }
+    const TBackground& Background() const { return FBackground; }
+    void SetBackground(const TBackground& value) { FBackground.Assign(value); }
+    int dX() const { return FDX; }
+    void SetdX(int value);
+    int dY() const { return FDY; }
+    void SetdY(int value);
+    bool DrawFocused() const { return FDrawFocused; }
+    void SetDrawFocused(bool value);
+    bool HorScrollBar() const { return FHorScrollBar; }
+    void SetHorScrollBar(bool value);
+    bool VerScrollBar() const { return FVerScrollBar; }
+    void SetVerScrollBar(bool value);
+    // The content size found by the last layout; YMax is 0 while a measuring pass is wanted.
+    int XMax() const { return FXMax; }
+    int YMax() const { return FYMax; }
+    TFont& HyperLinkFont() { return FHyperLinkFont; }
+    const TFont& HyperLinkFont() const { return FHyperLinkFont; }
+    void SetHyperLinkFont(const TFont& value) { FHyperLinkFont.Assign(value); }
+
+    // The hit areas of the hyperlinks (THyperLinkArea), in text order, 1-based.
+    TPointerChain& HyperLinks() { return FHyperLinks; }
+    // The decoder of the IMG pictures.
+    TPMultiImage& ImageLoader() { return FImageLoader; }
+
+    // The picture for an IMG name (a path relative to the program folder), loaded once per text and kept
+    // in the cache, most recently found first; an empty picture when there is none.
+    const TPicture& FindImage(std::string_view name);
+    // The cache keys, front first.
+    std::vector<std::string> ImageCacheKeys() const;
+
+    GOnHyperLinkClick OnHyperLinkClick;
+
+    const TPalette* GetPalette() const override;
+    void Paint(TCanvas& canvas) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
+protected:
+    // Draws the background picture, fixed in the visible area of a scrolling parent, and the background's
+    // rectangle over the whole control.
+    void PaintBackground(TCanvas& canvas);
+
+private:
+    struct TCachedImage {
+        std::string Key;
+        std::unique_ptr<TPicture> Picture; // empty when the file could not be decoded
+    };
+
+    TMarkupContext Context();
+    // Runs the layout on the canvas: a painting pass when YMax is positive, else a measuring pass.
+    void RunLayout(TCanvas& canvas);
+    // Measures (or paints at once without text), then sizes the control to the content.
+    void LayoutAndResize();
+    void ClearImageCache();
+    int HitArea(int x, int y);
+
+    TBackground FBackground;
+    int FDX = 0;
+    int FDY = 0;
+    bool FDrawFocused = true;
+    std::vector<TCachedImage> FImageCache;
+    std::unique_ptr<std::string> FText;
+    int FXMax = 0;
+    int FYMax = 0;
+    bool FHorScrollBar = false;
+    bool FVerScrollBar = true;
+    TPointerChain FHyperLinks{"HyperLinks"};
+    TFont FHyperLinkFont;
+    TPMultiImage FImageLoader;
+    TMarkupLayout FLayout;
+};
+
+// The control as the forms use it.
+class GParserControl : public GCustomParserControl {
+public:
+    using GCustomParserControl::GCustomParserControl;
+};
+
+} // namespace orvalis
