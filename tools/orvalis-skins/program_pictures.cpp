@@ -58,10 +58,12 @@ QImage PaintSplash() {
         Leaf(p, QPointF(141, 52), 22, 125, t.Leaf);
         Leaf(p, QPointF(141, 52), 22, 55, t.LeafLight);
         ShadowedText(p, QRectF(0, 84, 282, 52), "Orvalis", SerifFont(46, true));
-        p.setFont(SansFont(11, false));
+        // The motto in three short lines, so that it stays inside the wreath.
+        p.setFont(SansFont(10, false));
         p.setPen(design::Title);
-        p.drawText(QRectF(0, 140, 282, 16), Qt::AlignCenter, "Gezond worden en gezond blijven");
-        p.drawText(QRectF(0, 155, 282, 16), Qt::AlignCenter, "met de natuur");
+        p.drawText(QRectF(0, 138, 282, 14), Qt::AlignCenter, "Gezond worden");
+        p.drawText(QRectF(0, 152, 282, 14), Qt::AlignCenter, "en gezond blijven");
+        p.drawText(QRectF(0, 166, 282, 14), Qt::AlignCenter, "met de natuur");
         p.setFont(SansFont(10, false));
         p.drawText(QRectF(0, 196, 282, 14), Qt::AlignCenter, "versie 2.0 release 2");
         // The band of the loading text (white) and the gauge.

@@ -148,8 +148,8 @@ std::vector<TTextSample> TextSamples(const TStem& stem) {
         AddBody(s, {35, 195, 120, 14}, "Gewicht (kg)");
         AddFace(s, {35, 255, 120, 18}, "Bereken BMI");
         AddBody(s, {182, 42, 396, 296},
-                "Jouw BMI is 23.\n\nJe gewicht is gezond. Blijf gevarieerd eten en elke dag een half uur "
-                "bewegen, dan houd je het zo.");
+                "Uw BMI is 23\n\nUw gewicht is gezond. Blijf gevarieerd eten en elke dag een halfuur "
+                "bewegen, dan houdt u het zo.");
         break;
     }
     return s;
