@@ -58,9 +58,10 @@ void ClearHyperLinks(TPointerChain& links) {
 struct TMarkupLayout::TItem {
     int X = 0;
     int Y = 0;
-    int Height = 0;                    // how far it reaches below Y
-    int FontIndex = -1;                // words: index into the kept fonts
-    std::string Text;                  // words
+    int Height = 0;         // how far it reaches below Y
+    int FontIndex = -1;     // words: index into the kept fonts
+    uint32_t TextStart = 0; // words: their characters in the kept Chars
+    uint32_t TextLength = 0;
     const TGraphic* Graphic = nullptr; // pictures
     bool Draw = true;                  // pictures with an unknown ALIGN= are selected but not drawn
 };
@@ -74,6 +75,7 @@ struct TMarkupLayout::TKept {
     // What it produced.
     std::vector<TFont> Fonts;
     std::vector<TItem> Items;
+    std::string Chars; // the words' characters, one after another
     std::vector<THyperLinkArea> Links;
     int EndY = 0;
     int LineHeight = 0;
@@ -118,6 +120,9 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
     const bool painting = pass == TMarkupPass::Paint;
     auto kept = std::make_unique<TKept>();
     kept->Text = std::string(text);
+    // Most words are a few letters and a space; reserving avoids regrowing large blocks.
+    kept->Items.reserve(text.size() / 6 + 16);
+    kept->Chars.reserve(text.size());
     kept->Width = c.Width;
     kept->Font = *c.Font;
     kept->LinkFont = *c.HyperLinkFont;
@@ -226,7 +231,9 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
             item.Y = y;
             item.FontIndex = drawIndex;
             item.Height = fontHeight(drawIndex);
-            item.Text = word;
+            item.TextStart = static_cast<uint32_t>(kept->Chars.size());
+            item.TextLength = static_cast<uint32_t>(word.size());
+            kept->Chars += word;
             kept->TallestItem = std::max(kept->TallestItem, item.Height);
             if (painting)
                 canvas.TextOut(x, y, word);
@@ -400,7 +407,8 @@ void TMarkupLayout::Replay(TCanvas& canvas, const TMarkupContext& c, TPointerCha
                 fontIndex = it->FontIndex;
                 canvas.Font() = FKept->Fonts[static_cast<size_t>(fontIndex)];
             }
-            canvas.TextOut(it->X, it->Y, it->Text);
+            canvas.TextOut(it->X, it->Y,
+                           std::string_view(FKept->Chars).substr(it->TextStart, it->TextLength));
             continue;
         }
         const TPalette* previous = nullptr;

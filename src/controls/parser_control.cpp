@@ -223,8 +223,7 @@ void GCustomParserControl::RunLayout(TCanvas& canvas) {
         return;
     const TMarkupPass pass = FYMax > 0 ? TMarkupPass::Paint : TMarkupPass::Measure;
     const std::optional<TRect>& visible = canvas.PaintRect();
-    FLayout.Run(*FText, canvas, pass, Context(), FXMax, FYMax, FHyperLinks,
-                visible ? &*visible : nullptr);
+    FLayout.Run(*FText, canvas, pass, Context(), FXMax, FYMax, FHyperLinks, visible ? &*visible : nullptr);
     if ((FHorScrollBar && Width() < FXMax) || (FVerScrollBar && Height() < FYMax)) {
         if (Parent() != nullptr)
             SetBounds(Left(), Top(), FXMax, FYMax);

@@ -3,11 +3,14 @@
 #include "platform/palette.h"
 #include "platform/qt_image.h"
 #include "platform/qt_text.h"
+#include "platform/qt_word_cache.h"
 #include "platform/screen.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace orvalis {
@@ -55,18 +58,44 @@ struct QtCanvas::TQtFont {
     QPaintDevice* Device = nullptr;
     QFont Qt;
     QFontMetrics Metrics{QFont()};
+    TFontWords* Words = nullptr;
+};
+
+// Words waiting to be drawn as one glyph run: same font words, same colour.
+struct QtCanvas::TTextBatch {
+    TFontWords* Words = nullptr;
+    QColor Color;
+    // Underlined or struck-out words are gathered only while they follow each other on one line, as the
+    // line under a run is drawn from its first glyph to its last.
+    int Y = 0;
+    int StartX = 0;
+    int EndX = 0;
+    QVector<quint32> Glyphs;
+    QVector<QPointF> Positions;
 };
 
 const QtCanvas::TQtFont& QtCanvas::CurrentFont(QPaintDevice* device) {
-    if (!FQtFont || FQtFont->Device != device || !FQtFont->Font.SameValue(Font())) {
+    constexpr size_t MaxFonts = 16;
+    auto same = [&](const std::unique_ptr<TQtFont>& f) {
+        return f->Device == device && f->Font.SameValue(Font());
+    };
+    if (!FQtFonts.empty() && same(FQtFonts.front()))
+        return *FQtFonts.front();
+    auto found = std::find_if(FQtFonts.begin(), FQtFonts.end(), same);
+    if (found == FQtFonts.end()) {
         auto f = std::make_unique<TQtFont>();
         f->Font = Font();
         f->Device = device;
         f->Qt = ToQFont(Font());
         f->Metrics = device ? QFontMetrics(f->Qt, device) : QFontMetrics(f->Qt);
-        FQtFont = std::move(f);
+        f->Words = &TFontWords::For(f->Qt, device);
+        if (FQtFonts.size() == MaxFonts)
+            FQtFonts.pop_back();
+        FQtFonts.insert(FQtFonts.begin(), std::move(f));
+    } else {
+        std::rotate(FQtFonts.begin(), found, found + 1);
     }
-    return *FQtFont;
+    return *FQtFonts.front();
 }
 
 QtCanvas::QtCanvas(QImage* target) : FTarget(target) {}
@@ -77,7 +106,28 @@ QtCanvas::~QtCanvas() {
     Release();
 }
 
+void QtCanvas::Flush() {
+    if (!FBatch || FBatch->Glyphs.isEmpty())
+        return;
+    QPainter& p = OpenPainter();
+    QGlyphRun run;
+    run.setRawFont(FBatch->Words->RawFont());
+    run.setGlyphIndexes(FBatch->Glyphs);
+    // Lines under or through the run start at the run's origin: the first word's baseline.
+    const QPointF origin(FBatch->StartX, FBatch->Y + FBatch->Words->Ascent());
+    for (QPointF& position : FBatch->Positions)
+        position -= origin;
+    run.setPositions(FBatch->Positions);
+    run.setUnderline(FBatch->Words->Underline());
+    run.setStrikeOut(FBatch->Words->StrikeOut());
+    p.setPen(FBatch->Color);
+    p.drawGlyphRun(origin, run);
+    FBatch->Glyphs.clear();
+    FBatch->Positions.clear();
+}
+
 void QtCanvas::Release() {
+    Flush();
     if (!FOwnPainter)
         return;
     FOwnPainter->end();
@@ -86,6 +136,11 @@ void QtCanvas::Release() {
 }
 
 QPainter& QtCanvas::Painter() {
+    Flush();
+    return OpenPainter();
+}
+
+QPainter& QtCanvas::OpenPainter() {
     if (!FPainter) {
         FOwnPainter = std::make_unique<QPainter>(FTarget);
         FPainter = FOwnPainter.get();
@@ -98,7 +153,33 @@ QPainter& QtCanvas::Painter() {
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
-    QPainter& p = Painter();
+    // Gathering words touches no painter state; only drawing them does.
+    const TQtFont& qtFont = CurrentFont(FPainter ? FPainter->device() : FTarget);
+    if (Brush().Style() != TBrushStyle::bsSolid && !text.empty() && text.size() <= MaxCachedWordLength) {
+        const TShapedWord& word = qtFont.Words->Shaped(text);
+        if (word.Drawable) {
+            const QColor color = ToQColor(Font().Color());
+            if (FBatch && (FBatch->Words != qtFont.Words || FBatch->Color != color ||
+                           (qtFont.Words->Decorated() && (FBatch->Y != y || FBatch->EndX != x))))
+                Flush();
+            if (!FBatch)
+                FBatch = std::make_unique<TTextBatch>();
+            if (FBatch->Glyphs.isEmpty())
+                FBatch->StartX = x;
+            FBatch->Words = qtFont.Words;
+            FBatch->Color = color;
+            FBatch->Y = y;
+            FBatch->EndX = x + word.Advance;
+            FBatch->Glyphs += word.Glyphs;
+            for (const QPointF& position : word.Positions)
+                FBatch->Positions.append(position + QPointF(x, y));
+            return;
+        }
+    }
+    DrawTextNow(Painter(), x, y, text);
+}
+
+void QtCanvas::DrawTextNow(QPainter& p, int x, int y, std::string_view text) {
     const TQtFont& qtFont = CurrentFont(p.device());
     const QFont& font = qtFont.Qt;
     const QString s = FromCp1252(text);
@@ -116,15 +197,18 @@ void QtCanvas::TextRect(const TRect& clip, int x, int y, std::string_view text) 
     QPainter& p = Painter();
     p.save();
     p.setClipRect(ToQRect(clip), FClip ? Qt::IntersectClip : Qt::ReplaceClip);
-    TextOut(x, y, text);
+    DrawTextNow(p, x, y, text);
     p.restore();
 }
 
 TSize QtCanvas::TextExtent(std::string_view text) {
-    const QString s = FromCp1252(text);
     QPaintDevice* device = FPainter ? FPainter->device() : FTarget;
-    const QFontMetrics& metrics = CurrentFont(device).Metrics;
-    return {metrics.horizontalAdvance(s), metrics.ascent() + metrics.descent()};
+    const TQtFont& qtFont = CurrentFont(device);
+    const QFontMetrics& metrics = qtFont.Metrics;
+    const int height = metrics.ascent() + metrics.descent();
+    if (text.size() <= MaxCachedWordLength)
+        return {qtFont.Words->Advance(text), height};
+    return {metrics.horizontalAdvance(FromCp1252(text)), height};
 }
 
 void QtCanvas::FillRect(const TRect& rect) {
@@ -368,12 +452,14 @@ void QtCanvas::SetStretchMode(TStretchMode mode) {
 }
 
 void QtCanvas::SetClipRect(const TRect& rect) {
+    Flush();
     FClip = std::make_unique<TRect>(Normalized(rect));
     if (FPainter)
         FPainter->setClipRect(ToQRect(*FClip));
 }
 
 void QtCanvas::ResetClip() {
+    Flush();
     FClip.reset();
     if (FPainter)
         FPainter->setClipping(false);

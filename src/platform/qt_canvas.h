@@ -3,6 +3,7 @@
 #include "platform/canvas.h"
 
 #include <memory>
+#include <vector>
 
 class QImage;
 class QPainter;
@@ -12,15 +13,20 @@ namespace orvalis {
 
 // A canvas that draws with QPainter: on an image (the painter opens on the first drawing call and closes
 // with Release, so the image can be read in between), or through a painter someone else holds (a widget's
-// paint event, a printer page).
+// paint event, a printer page). Words drawn one after another in one plain font and colour are gathered
+// and drawn together at the next other call, at Release or at the end of the canvas; a caller that also
+// draws on its own painter calls Flush first.
 class QtCanvas : public TCanvas {
 public:
     explicit QtCanvas(QImage* target);
     explicit QtCanvas(QPainter* painter);
     ~QtCanvas() override;
 
-    // Ends drawing on an image target; the next drawing call starts again. A no-op for an outside painter.
+    // Ends drawing on an image target; the next drawing call starts again. For an outside painter it only
+    // draws the gathered words.
     void Release();
+    // Draws the gathered words.
+    void Flush();
 
     using TCanvas::Rectangle;
     void TextOut(int x, int y, std::string_view text) override;
@@ -47,14 +53,20 @@ protected:
     void DrawLine(TPoint from, TPoint to) override;
 
 private:
+    // The painter, with the gathered words drawn first.
     QPainter& Painter();
+    QPainter& OpenPainter();
+    void DrawTextNow(QPainter& p, int x, int y, std::string_view text);
     void DrawImage(const TRect& dest, const QImage& image);
     void FrameWithPen(const TRect& r);
 
     // The Qt font and its metrics for the canvas font, made again only when the font or device changes.
     struct TQtFont;
     const TQtFont& CurrentFont(QPaintDevice* device);
-    std::unique_ptr<TQtFont> FQtFont;
+    // The fonts used lately, the current one first: texts switch between a few fonts all the time.
+    std::vector<std::unique_ptr<TQtFont>> FQtFonts;
+    struct TTextBatch;
+    std::unique_ptr<TTextBatch> FBatch;
 
     QImage* FTarget = nullptr;
     QPainter* FPainter = nullptr;

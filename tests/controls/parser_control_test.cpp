@@ -25,8 +25,7 @@ using Calls = std::vector<std::string>;
 class ParserControlTest : public ::testing::Test {
 protected:
     ParserControlTest() {
-        FPreviousFactory =
-            SetMeasureCanvasFactory([] { return std::make_unique<RecordingCanvas>(8, 16); });
+        FPreviousFactory = SetMeasureCanvasFactory([] { return std::make_unique<RecordingCanvas>(8, 16); });
         Folder = fs::temp_directory_path() /
                  ("orvalis-parser-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                   "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());

@@ -2,9 +2,14 @@
 #include "platform/canvas.h"
 #include "platform/icon.h"
 #include "platform/palette.h"
+#include "platform/qt_canvas.h"
 #include "platform/qt_image.h"
+#include "platform/qt_text.h"
 #include "platform/screen.h"
 
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace orvalis {
@@ -204,6 +209,107 @@ TEST(QtCanvas, Draw_IconBlendsOverWhatLiesBeneath) {
     b.Canvas().Draw(0, 0, icon);
     EXPECT_EQ(b.Pixel(0, 0), clRed);
     EXPECT_EQ(b.Pixel(1, 0), clBlue);
+}
+
+} // namespace
+} // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+// Words gathered into glyph runs must look as if each had been drawn as text on its own: the glyphs
+// exactly; a line under or through a run may end a pixel apart, as runs measure their width unhinted.
+TEST(QtCanvasWords, GatheredWordsMatchTextDrawnOneByOne) {
+    struct TWord {
+        int X, Y;
+        std::string Text;
+        TFontStyles Style;
+        TColor Color;
+    };
+    const TFontStyles plain;
+    const TFontStyles bold = TFontStyles().Set(TFontStyle::fsBold, true);
+    const TFontStyles link = TFontStyles().Set(TFontStyle::fsUnderline, true);
+    const TFontStyles struck = TFontStyles().Set(TFontStyle::fsStrikeOut, true);
+    std::vector<TWord> words = {
+        {2, 0, "Een ", plain, clBlack},
+        {30, 0, "ijzertekort ", bold, clBlack},
+        {110, 0, "\xE9\xE9n ", plain, clBlack},
+        {140, 0, "vitamine ", link, clBlue},
+        {196, 0, "c", link, clBlue},
+        {210, 0, " en  ", plain, clBlack},
+        {2, 20, "regel ", link, clBlue},
+        {60, 20, "doorgestreept ", struck, clRed},
+        {2, 40, "AV Wa To ", plain, clBlack},
+        {2, 60, "    ", link, clBlue},
+    };
+    QImage gathered(320, 90, QImage::Format_RGB32), direct(320, 90, QImage::Format_RGB32);
+    gathered.fill(Qt::white);
+    direct.fill(Qt::white);
+    {
+        QtCanvas canvas(&gathered);
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        canvas.Font().SetName("Arial");
+        canvas.Font().SetSize(10);
+        for (const TWord& w : words) {
+            canvas.Font().SetStyle(w.Style);
+            canvas.Font().SetColor(w.Color);
+            canvas.TextOut(w.X, w.Y, w.Text);
+        }
+    }
+    {
+        QPainter painter(&direct);
+        TFont font;
+        font.SetName("Arial");
+        font.SetSize(10);
+        for (const TWord& w : words) {
+            font.SetStyle(w.Style);
+            const QFont qfont = ToQFont(font);
+            painter.setFont(qfont);
+            painter.setPen(QColor(w.Color.R, w.Color.G, w.Color.B));
+            painter.drawText(w.X, w.Y + QFontMetrics(qfont, &direct).ascent(), FromCp1252(w.Text));
+        }
+    }
+    int differing = 0, outsideLineEnds = 0;
+    for (int y = 0; y < direct.height(); ++y)
+        for (int x = 0; x < direct.width(); ++x) {
+            if (gathered.pixel(x, y) == direct.pixel(x, y))
+                continue;
+            ++differing;
+            // A line end: the pixel lies on a horizontal line of the run's colour.
+            const QRgb line =
+                gathered.pixel(x, y) != qRgb(255, 255, 255) ? gathered.pixel(x, y) : direct.pixel(x, y);
+            const bool onLine =
+                (x > 0 && gathered.pixel(x - 1, y) == line) || (x > 0 && direct.pixel(x - 1, y) == line);
+            outsideLineEnds += !onLine;
+        }
+    EXPECT_EQ(outsideLineEnds, 0);
+    EXPECT_LE(differing, 6); // at most one pixel at each of the six decorated words' ends
+    if (outsideLineEnds != 0 || differing > 6) {
+        gathered.save("/tmp/orvalis-words-gathered.png");
+        direct.save("/tmp/orvalis-words-direct.png");
+    }
+}
+
+// Drawing calls between words keep their order: a rectangle drawn after a word covers it.
+TEST(QtCanvasWords, LaterDrawingCoversGatheredWords) {
+    QImage image(100, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QtCanvas canvas(&image);
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        canvas.Font().SetName("Arial");
+        canvas.Font().SetSize(12);
+        canvas.TextOut(2, 2, "MMMM");
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(clWhite);
+        canvas.Pen().SetStyle(TPenStyle::psClear);
+        canvas.FillRect(TRect{0, 0, 100, 30});
+    }
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_EQ(dark, 0);
 }
 
 } // namespace
