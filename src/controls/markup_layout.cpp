@@ -15,8 +15,8 @@ namespace {
 
 constexpr size_t MaxWordLen = 255;
 // Size tags are not clamped by the markup, but an absurd point size would make the font engine build
-// enormous glyphs; sizes stay within what a screen can show.
-constexpr int MinPointSize = 1;
+// enormous glyphs; sizes stay within what a screen can show. A font given by its cell height has a
+// negative point size, which size tags change like any other.
 constexpr int MaxPointSize = 400;
 
 int RoundHalfEven(double v) {
@@ -314,7 +314,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
         case TTagKind::Font:
         case TTagKind::FontClose:
             if (const int change = SizeChange(TagAttribute(token, "SIZE=")); change != 0)
-                font.SetSize(std::clamp(font.Size() + change, MinPointSize, MaxPointSize));
+                font.SetSize(std::clamp(font.Size() + change, -MaxPointSize, MaxPointSize));
             break;
         case TTagKind::Image:
             picture(token);

@@ -40,6 +40,7 @@ QFont ToQFont(const TFont& font) {
     // Text is drawn crisp, as the 256-colour screens the pictures were made for show it; this also keeps
     // exclusive-or text overlays free of half-tones.
     qfont.setStyleStrategy(QFont::NoAntialias);
+    qfont.setHintingPreference(QFont::PreferFullHinting);
     return qfont;
 }
 

@@ -173,6 +173,15 @@ TEST_F(MarkupLayoutTest, SizeTags_ChangeByTheSignedNumber) {
     for (const TCanvasCall& call : Canvas.Calls())
         sizes.push_back(call.Font.Size());
     EXPECT_EQ(sizes, (std::vector<int>{10, 14, 10, 10, 10, 10}));
+
+    // A font given by its cell height has a negative point size: the tag still moves it by two points.
+    Font.SetHeight(20);
+    Paint("a <FONT SIZE=+2>b");
+    EXPECT_EQ(Canvas.Calls().back().Font.Height(), 17);
+    // Absurd sizes stay within what a screen can show.
+    Font.SetSize(10);
+    Paint("a <FONT SIZE=+99999>b");
+    EXPECT_EQ(Canvas.Calls().back().Font.Size(), 400);
 }
 
 TEST_F(MarkupLayoutTest, Pictures_AlignAndAdvance) {

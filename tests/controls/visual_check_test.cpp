@@ -1,12 +1,18 @@
-// Paints a background in each draw style and a gauge of each look into one picture for a person to look
-// at: controls_visual_check.png beside the test programs.
+// Pictures for a person to look at, beside the test programs: backgrounds and gauges, and a topic of the
+// book at the three layout widths.
+#include "content/idb_rec_file.h"
 #include "controls/bk_control.h"
 #include "controls/gauge.h"
+#include "controls/parser_control.h"
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
+#include "platform/paths.h"
+#include "platform/scroll_box.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace orvalis {
 namespace {
@@ -83,6 +89,58 @@ TEST(VisualCheck, BackgroundsAndGauges_PaintIntoOnePicture) {
     const std::string path =
         QCoreApplication::applicationDirPath().toStdString() + "/controls_visual_check.png";
     EXPECT_TRUE(sheet.SaveToFile(path));
+}
+
+} // namespace
+} // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+// A topic of the bundled book as the reader shows it at the text width of each layout (400, 500 and 640
+// pixels, the window font Arial 11 pixels scaled), over the window colour: parser_visual_check_W.png
+// beside the test programs.
+TEST(VisualCheck, BundledTopic_PaintsAtTheThreeLayoutWidths) {
+    const char* folder = std::getenv("ORVALIS_PROGRAM_DIR");
+    if (folder == nullptr)
+        GTEST_SKIP() << "no program folder";
+    TiDbRecFile book;
+    ASSERT_TRUE(book.LoadFromFile(std::string(folder) + "/D/iDbRecs.dat", nullptr));
+    std::string text;
+    for (int32_t i = 1; i <= book.RecordCount() && text.empty(); ++i) {
+        const TiDbRec* record = book.Record(i);
+        if (std::string_view(record->Path, record->PathLen) == "1|Bloedarmoede")
+            text.assign(record->Text, record->TextLen);
+    }
+    ASSERT_FALSE(text.empty());
+    SetProgramFolder(folder);
+    const struct {
+        int Width, Height, FontPixels;
+    } layouts[] = {{400, 310, 11}, {500, 388, 14}, {640, 496, 18}};
+    for (const auto& l : layouts) {
+        TScrollBox box;
+        box.SetBounds(0, 0, l.Width, l.Height);
+        box.SetColor(TColor::FromRgb(0xEAD291));
+        box.Font().SetName("Arial");
+        box.Font().SetHeight(-l.FontPixels);
+        auto* view = new GParserControl(&box);
+        view->SetParentFont(true);
+        view->SetBounds(0, 0, l.Width, 0);
+        view->Background().Brush().SetStyle(TBrushStyle::bsClear);
+        view->Background().Pen().SetStyle(TPenStyle::psClear);
+        view->SetDrawFocused(false);
+        TFont linkFont = view->Font();
+        linkFont.SetStyle(TFontStyle::fsUnderline);
+        view->SetHyperLinkFont(linkFont);
+        view->SetText(text);
+        EXPECT_GT(view->HyperLinks().Count(), 3);
+        EXPECT_GT(view->Height(), l.Height); // the topic is longer than the box
+        TBitmap page(view->Width(), view->Height(), TColor::FromRgb(0xEAD291));
+        view->Paint(page.Canvas());
+        page.SaveToFile(QCoreApplication::applicationDirPath().toStdString() + "/parser_visual_check_" +
+                        std::to_string(l.Width) + ".png");
+    }
+    SetProgramFolder("");
 }
 
 } // namespace
