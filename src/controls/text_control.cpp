@@ -145,9 +145,10 @@ void GCustomTextControl::Paint(TCanvas& canvas) {
         // The first row is always offered, also when it holds no item.
         do {
             const TRect rect = ItemRect(i);
-            const TOwnerDrawState state = i == FItemIndex  ? TOwnerDrawFlag::odSelected
-                                          : i == FHotIndex ? TOwnerDrawFlag::odFocused
-                                                           : TOwnerDrawState();
+            const TOwnerDrawState state = i < 0             ? TOwnerDrawState()
+                                          : i == FItemIndex ? TOwnerDrawFlag::odSelected
+                                          : i == FHotIndex  ? TOwnerDrawFlag::odFocused
+                                                            : TOwnerDrawState();
             DrawItem(i, rect, state);
             if (!OnDrawItem && i == FItemIndex && FSelectedImage.HasGraphic())
                 DrawBitmapAt(&canvas, rect.Left, rect.Top + (rect.Height() - FSelectedImage.Height()) / 2,
