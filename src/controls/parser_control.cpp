@@ -1,5 +1,6 @@
 #include "controls/parser_control.h"
 
+#include "controls/hand_cursors.h"
 #include "controls/shared_palette.h"
 #include "platform/canvas.h"
 #include "platform/measure_canvas.h"
@@ -14,10 +15,6 @@
 namespace orvalis {
 
 namespace {
-
-// The program's hand cursors: over a link, and elsewhere on a text that has links.
-constexpr TCursor HandCursor = -19;
-constexpr TCursor HandNoFingersCursor = -20;
 
 // Texts are at most 65,535 bytes; a file far beyond that is not a text of this program and is not read.
 constexpr std::uintmax_t MaxFileSize = 16u << 20;
@@ -42,6 +39,7 @@ bool StaysInProgramFolder(std::string_view name) {
 } // namespace
 
 GCustomParserControl::GCustomParserControl(TWinControl* parent) : GGraphicControl(parent) {
+    RegisterHandCursors();
     SetBounds(Left(), Top(), 120, 100);
     SetParentColor(true);
     FHyperLinkFont.Assign(Font());
@@ -272,7 +270,7 @@ int GCustomParserControl::HitArea(int x, int y) {
 
 void GCustomParserControl::MouseMove(TShiftState shift, int x, int y) {
     if (OnHyperLinkClick && FHyperLinks.Count() > 0)
-        SetCursor(HitArea(x, y) != 0 ? HandCursor : HandNoFingersCursor);
+        SetCursor(HitArea(x, y) != 0 ? crHandCursor : crHandNoFingersCursor);
     else
         SetCursor(crDefault);
     GGraphicControl::MouseMove(shift, x, y);

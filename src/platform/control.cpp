@@ -1,6 +1,7 @@
 #include "platform/control.h"
 #include "platform/canvas.h"
 #include "platform/qt_canvas.h"
+#include "platform/qt_cursor.h"
 #include "platform/qt_text.h"
 
 #include <QMouseEvent>
@@ -32,23 +33,6 @@ TShiftState ShiftOf(Qt::KeyboardModifiers m, Qt::MouseButtons b) {
     if (b & Qt::MiddleButton)
         s |= uint8_t(TShiftFlag::ssMiddle);
     return s;
-}
-
-Qt::CursorShape ShapeOf(TCursor c) {
-    switch (c) {
-    case crIBeam:
-        return Qt::IBeamCursor;
-    case crHourGlass:
-        return Qt::WaitCursor;
-    case crAppStart:
-        return Qt::BusyCursor;
-    case crHelp:
-        return Qt::WhatsThisCursor;
-    case crHandPoint:
-        return Qt::PointingHandCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
 }
 
 // The widget under a control: it hands paints and mouse reports to the control.
@@ -166,6 +150,16 @@ void TControl::SetBounds(int left, int top, int width, int height) {
         FParent->ControlBoundsChanged(this);
 }
 
+TPoint TControl::ClientToScreen(TPoint point) const {
+    const QPoint p = FWidget->mapToGlobal(QPoint(point.X, point.Y));
+    return {p.x(), p.y()};
+}
+
+TPoint TControl::ScreenToClient(TPoint point) const {
+    const QPoint p = FWidget->mapFromGlobal(QPoint(point.X, point.Y));
+    return {p.x(), p.y()};
+}
+
 void TControl::SetAlign(TAlign value) {
     if (FAlign == value)
         return;
@@ -196,10 +190,7 @@ void TControl::SetCursor(TCursor value) {
     if (FCursor == value)
         return;
     FCursor = value;
-    if (value == crDefault)
-        FWidget->unsetCursor();
-    else
-        FWidget->setCursor(ShapeOf(value));
+    ApplyCursor(*FWidget, value);
 }
 
 TColor TControl::Color() const {

@@ -68,6 +68,9 @@ public:
     int Height() const { return FBounds.Height(); }
     TRect BoundsRect() const { return FBounds; }
     TRect ClientRect() const { return {0, 0, Width(), Height()}; }
+    // Converts between the control's own coordinates and the screen's.
+    TPoint ClientToScreen(TPoint point) const;
+    TPoint ScreenToClient(TPoint point) const;
     void SetBounds(int left, int top, int width, int height);
     void SetLeft(int value) { SetBounds(value, Top(), Width(), Height()); }
     void SetTop(int value) { SetBounds(Left(), value, Width(), Height()); }

@@ -1,26 +1,12 @@
 #include "platform/form.h"
 #include "platform/canvas.h"
+#include "platform/qt_cursor.h"
 #include "platform/qt_text.h"
 
 #include <QApplication>
 #include <QWidget>
 
 namespace orvalis {
-
-namespace {
-Qt::CursorShape ShapeOf(TCursor c) {
-    switch (c) {
-    case crHourGlass:
-        return Qt::WaitCursor;
-    case crAppStart:
-        return Qt::BusyCursor;
-    case crHandPoint:
-        return Qt::PointingHandCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
-}
-} // namespace
 
 TForm::TForm() : TWinControl(nullptr) {
     SetParentColor(false);
@@ -159,7 +145,7 @@ void TApplication::SetScreenCursor(TCursor value) {
         QApplication::restoreOverrideCursor();
     FScreenCursor = value;
     if (value != crDefault)
-        QApplication::setOverrideCursor(ShapeOf(value));
+        QApplication::setOverrideCursor(QtCursor(value));
 }
 
 } // namespace orvalis

@@ -1,5 +1,6 @@
 #include "platform/resources.h"
 #include "platform/bitmap.h"
+#include "platform/picture.h"
 #include "platform/qt_image.h"
 
 #include <QFile>
@@ -97,6 +98,16 @@ bool DecodeDib(const std::vector<uint8_t>& dib, TBitmap& target) {
     target.TakeImage(TImageData{image}, format);
     if (const auto palette = ReadDibPalette(dib); palette && !palette->Empty())
         target.SetPalette(*palette);
+    return true;
+}
+
+bool LoadPictureResource(std::string_view name, TPicture& target) {
+    if (name.empty())
+        return false;
+    TBitmap bitmap;
+    if (!bitmap.LoadFromFile(":/pictures/" + std::string(name)))
+        return false;
+    target.SetGraphic(&bitmap);
     return true;
 }
 

@@ -11,6 +11,7 @@
 namespace orvalis {
 
 class TBitmap;
+class TPicture;
 
 // The program's bitmap resources: device-independent bitmaps as the program stores them, a header
 // (BITMAPCOREHEADER of 12 bytes or BITMAPINFOHEADER of 40 or more) followed by the colour table and the
@@ -39,5 +40,10 @@ std::optional<TDibHeader> ReadDibHeader(const std::vector<uint8_t>& dib);
 std::optional<TPalette> ReadDibPalette(const std::vector<uint8_t>& dib);
 // Decodes the bitmap with its own palette into the target; false (target unchanged) when damaged.
 bool DecodeDib(const std::vector<uint8_t>& dib, TBitmap& target);
+
+// The program's built-in pictures (PNG and the other formats the platform reads), compiled in under
+// ":/pictures/" + name. Loads one as a bitmap into the picture; false, leaving it unchanged, when there is
+// no such picture or it cannot be decoded.
+bool LoadPictureResource(std::string_view name, TPicture& target);
 
 } // namespace orvalis

@@ -1,5 +1,6 @@
 #include "controls/parser_control.h"
 
+#include "controls/hand_cursors.h"
 #include "platform/bitmap.h"
 #include "platform/measure_canvas.h"
 #include "platform/message_boxes.h"
@@ -222,9 +223,9 @@ TEST_F(ParserControlTest, Cursors_HandOverLinksOnlyWithAHandler) {
     EXPECT_EQ(Control->Cursor(), crDefault); // no handler
     Control->OnHyperLinkClick = [](TObject*, std::string&) {};
     Control->MouseMove(0, 5, 5);
-    EXPECT_EQ(Control->Cursor(), -19);
+    EXPECT_EQ(Control->Cursor(), crHandCursor);
     Control->MouseMove(0, 60, 5);
-    EXPECT_EQ(Control->Cursor(), -20);
+    EXPECT_EQ(Control->Cursor(), crHandNoFingersCursor);
     Control->SetText("geen links");
     Control->MouseMove(0, 5, 5);
     EXPECT_EQ(Control->Cursor(), crDefault);
