@@ -2,6 +2,7 @@
 #include "platform/cp1252.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace orvalis {
 
@@ -24,6 +25,40 @@ std::string ExtensionOf(std::string_view systemPath) {
     if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
         return {};
     return std::string(systemPath.substr(dot));
+}
+
+namespace {
+std::string& ReplacedProgramFolder() {
+    static std::string folder;
+    return folder;
+}
+} // namespace
+
+std::string ProgramFolder() {
+    if (!ReplacedProgramFolder().empty())
+        return ReplacedProgramFolder();
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return "./";
+    std::string folder = Utf8ToCp1252(self.parent_path().string());
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+std::string SetProgramFolder(std::string folder) {
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+        folder += '/';
+    return std::exchange(ReplacedProgramFolder(), std::move(folder));
+}
+
+std::string ProgramPath(std::string_view relativeName) {
+    std::string path = ProgramFolder();
+    path += relativeName;
+    if (path.size() > 255)
+        path.resize(255);
+    return path;
 }
 
 } // namespace orvalis

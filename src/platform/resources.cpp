@@ -26,6 +26,16 @@ std::optional<std::vector<uint8_t>> FindBitmapResource(std::string_view module, 
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
+std::optional<std::vector<uint8_t>> FindPictureResource(std::string_view name) {
+    if (name.empty())
+        return std::nullopt;
+    QFile file(QStringLiteral(":/pictures/") + QString::fromLatin1(name.data(), qsizetype(name.size())));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
 uint32_t TDibHeader::ColorCount() const {
     if (HeaderSize == 12)
         return BitCount >= 24 ? 0 : 1u << BitCount;

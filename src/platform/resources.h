@@ -19,6 +19,10 @@ class TBitmap;
 // A name that reads as a decimal whole number selects the resource by number (its file is that number).
 std::optional<std::vector<uint8_t>> FindBitmapResource(std::string_view module, std::string_view name);
 
+// The program's other built-in pictures, as picture files (PNG) compiled in under ":/pictures/" + name;
+// none when the program holds no picture of that name.
+std::optional<std::vector<uint8_t>> FindPictureResource(std::string_view name);
+
 struct TDibHeader {
     uint32_t HeaderSize = 0;
     int32_t Width = 0;
