@@ -10,6 +10,7 @@ packages=(
     ripgrep                    # the search benchmark's second baseline
     qt6-base-dev qt6-image-formats-plugins libgl-dev   # the platform layer; TIFF from the plugins
     fonts-liberation2          # "Arial" resolves to Liberation Sans
+    fonts-wine                 # tahoma.ttf, copied into the program folder by the build
 )
 
 missing=()

@@ -4,15 +4,58 @@
 #include "platform/qt_text.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QWidget>
+#include <QWindowStateChangeEvent>
 
 namespace orvalis {
+
+namespace {
+// Hands the window system's reports about a form's window to the form and the application.
+class TFormEvents : public QObject {
+public:
+    explicit TFormEvents(TForm& form) : FForm(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != FForm.Widget())
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+            if (FForm.OnShow)
+                FForm.OnShow(&FForm);
+            break;
+        case QEvent::WindowStateChange: {
+            const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+            Application().WindowStateChanged(&FForm, change->oldState() & Qt::WindowMinimized,
+                                             FForm.Widget()->windowState() & Qt::WindowMinimized);
+            break;
+        }
+        case QEvent::Close:
+            // The form decides through its close query; Close hides it when allowed.
+            event->ignore();
+            FForm.Close();
+            return true;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    TForm& FForm;
+};
+} // namespace
 
 TForm::TForm() : TWinControl(nullptr) {
     SetParentColor(false);
     SetParentFont(false);
     ApplyFlags();
+    FEvents = std::make_unique<TFormEvents>(*this);
+    Widget()->installEventFilter(FEvents.get());
 }
+
+TForm::~TForm() = default;
 
 void TForm::SetCaption(const std::string& value) {
     if (FCaption == value)
@@ -90,6 +133,14 @@ void TForm::Close() {
         Application().Terminate();
 }
 
+void TForm::CancelMode() {
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    while (QWidget* popup = QApplication::activePopupWidget())
+        if (!popup->close())
+            break;
+}
+
 void TForm::Paint(TCanvas& canvas) {
     canvas.Brush().SetColor(Color());
     canvas.FillRect(ClientRect());
@@ -98,6 +149,24 @@ void TForm::Paint(TCanvas& canvas) {
 TApplication& Application() {
     static TApplication application;
     return application;
+}
+
+namespace {
+std::unique_ptr<QApplication>& OwnApplication() {
+    static std::unique_ptr<QApplication> application;
+    return application;
+}
+} // namespace
+
+void TApplication::Initialize(int& argc, char** argv) {
+    if (QCoreApplication::instance())
+        return;
+    OwnApplication() = std::make_unique<QApplication>(argc, argv);
+}
+
+void TApplication::Finish() {
+    FMainForm = nullptr;
+    OwnApplication().reset();
 }
 
 int TApplication::Run() {
@@ -114,18 +183,37 @@ void TApplication::ProcessMessages() {
     QCoreApplication::processEvents();
 }
 
+// Without a main form there is no window to change; the handlers still hear of the request.
 void TApplication::Minimize() {
-    if (FMainForm)
+    if (!FMainForm) {
+        if (OnMinimize)
+            OnMinimize(nullptr);
+        return;
+    }
+    if (FMainForm->WindowState() != TWindowState::wsMinimized)
         FMainForm->SetWindowState(TWindowState::wsMinimized);
-    if (OnMinimize)
-        OnMinimize(nullptr);
 }
 
 void TApplication::Restore() {
-    if (FMainForm && FMainForm->WindowState() == TWindowState::wsMinimized)
+    if (!FMainForm) {
+        if (OnRestore)
+            OnRestore(nullptr);
+        return;
+    }
+    if (FMainForm->WindowState() == TWindowState::wsMinimized)
         FMainForm->SetWindowState(TWindowState::wsNormal);
-    if (OnRestore)
-        OnRestore(nullptr);
+}
+
+// A handler that changes the state itself (a restore handler maximising the window) is not called again
+// from inside.
+void TApplication::WindowStateChanged(TForm* form, bool wasMinimized, bool isMinimized) {
+    if (form != FMainForm || wasMinimized == isMinimized || FNotifying)
+        return;
+    FNotifying = true;
+    const TNotifyEvent& handler = isMinimized ? OnMinimize : OnRestore;
+    if (handler)
+        handler(nullptr);
+    FNotifying = false;
 }
 
 void TApplication::BringToFront() {

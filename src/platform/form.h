@@ -3,6 +3,9 @@
 #include "platform/control.h"
 
 #include <functional>
+#include <memory>
+
+class QObject;
 
 namespace orvalis {
 
@@ -14,6 +17,7 @@ enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 class TForm : public TWinControl {
 public:
     TForm();
+    ~TForm() override;
 
     const std::string& Caption() const { return FCaption; }
     void SetCaption(const std::string& value);
@@ -28,17 +32,23 @@ public:
     void ShowWindow();
     void HideWindow();
     void BringToFront();
-    // Asks OnCloseQuery, then hides the window when allowed.
+    // Asks OnCloseQuery, then hides the window when allowed. A close request of the window system (the
+    // window manager's close button, a key) comes here too.
     void Close();
+    // Ends any mouse capture or pop-up mode, as the window system's cancel-mode message does.
+    void CancelMode();
 
     // The palette the window wants realised; none unless a descendant answers the shared palette.
     const TPalette* GetPalette() const override { return nullptr; }
     void Paint(TCanvas& canvas) override;
 
     std::function<void(TObject* Sender, bool& CanClose)> OnCloseQuery;
+    // Raised each time the window is shown.
+    TNotifyEvent OnShow;
 
 private:
     void ApplyFlags();
+    std::unique_ptr<QObject> FEvents;
 
     std::string FCaption;
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
@@ -46,13 +56,21 @@ private:
 };
 
 // The application: its message loop and pending messages, minimise and restore, and the screen cursor.
+// OnMinimize and OnRestore report the main form going into and out of the minimised state, whether the
+// program asked for it (Minimize, Restore) or the window system did (the task bar, the window manager).
 class TApplication {
 public:
+    // Creates the window system's application object from the program's command line, when none exists
+    // yet; Finish destroys it again. Windows, fonts and the single-instance service need it.
+    void Initialize(int& argc, char** argv);
+    void Finish();
+
     // Runs the message loop until the main form closes (or Terminate); answers the exit code.
     int Run();
     void Terminate();
     // Handles the window system's pending messages and returns.
     void ProcessMessages();
+    // Minimises the main form; Restore brings a minimised main form back to its normal state.
     void Minimize();
     void Restore();
     void BringToFront();
@@ -69,7 +87,11 @@ public:
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
 
+    // For the platform layer: a form's window state changed.
+    void WindowStateChanged(TForm* form, bool wasMinimized, bool isMinimized);
+
 private:
+    bool FNotifying = false;
     TForm* FMainForm = nullptr;
     std::string FTitle;
     TCursor FScreenCursor = crDefault;

@@ -1,10 +1,8 @@
 #include "platform/paths.h"
 #include "platform/cp1252.h"
 
-#include <QCoreApplication>
-
 #include <filesystem>
-#include <optional>
+#include <utility>
 
 namespace orvalis {
 
@@ -30,33 +28,37 @@ std::string ExtensionOf(std::string_view systemPath) {
 }
 
 namespace {
-std::optional<std::string>& FolderOverride() {
-    static std::optional<std::string> folder;
+std::string& ReplacedProgramFolder() {
+    static std::string folder;
     return folder;
-}
-
-std::string WithSeparator(std::string path) {
-    if (path.empty() || (path.back() != '/' && path.back() != '\\'))
-        path.push_back('/');
-    return path;
 }
 } // namespace
 
 std::string ProgramFolder() {
-    if (FolderOverride())
-        return *FolderOverride();
-    if (QCoreApplication::instance() != nullptr)
-        return WithSeparator(Utf8ToCp1252(QCoreApplication::applicationDirPath().toStdString()));
+    if (!ReplacedProgramFolder().empty())
+        return ReplacedProgramFolder();
     std::error_code error;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string("./") : WithSeparator(Utf8ToCp1252(exe.parent_path().string()));
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return "./";
+    std::string folder = Utf8ToCp1252(self.parent_path().string());
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
 }
 
-void SetProgramFolder(std::string_view systemPath) {
-    if (systemPath.empty())
-        FolderOverride().reset();
-    else
-        FolderOverride() = WithSeparator(std::string(systemPath));
+std::string SetProgramFolder(std::string folder) {
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+        folder += '/';
+    return std::exchange(ReplacedProgramFolder(), std::move(folder));
+}
+
+std::string ProgramPath(std::string_view relativeName) {
+    std::string path = ProgramFolder();
+    path += relativeName;
+    if (path.size() > 255)
+        path.resize(255);
+    return path;
 }
 
 } // namespace orvalis

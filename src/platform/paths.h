@@ -11,9 +11,12 @@ bool FileExists(std::string_view systemPath);
 // The extension with its dot (".BMP" of "a\b.BMP"), or empty; a name ending in "." answers ".".
 std::string ExtensionOf(std::string_view systemPath);
 
-// The folder of the program's executable, ending in a separator, as a Windows-1252 path: everything the
-// program reads lies relative to it. Tests may put another folder in its place (an empty one restores it).
+// The folder of the running program file with its trailing separator, as a Windows-1252 string: every file
+// the program reads is named relative to it. Tests may put another folder in its place.
 std::string ProgramFolder();
-void SetProgramFolder(std::string_view systemPath);
+// Replaces the program folder (an empty value restores the real one) and answers the previous replacement.
+std::string SetProgramFolder(std::string folder);
+// The program folder followed by a relative name (for example D\iDbRecs.dat), cut to 255 characters.
+std::string ProgramPath(std::string_view relativeName);
 
 } // namespace orvalis

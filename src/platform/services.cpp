@@ -110,15 +110,21 @@ private:
     void Accept() {
         while (QLocalSocket* socket = FServer.nextPendingConnection()) {
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            QObject::connect(socket, &QLocalSocket::readyRead, [this, socket] {
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+                // A handler may run the message loop (closing does), which can delete the socket: every
+                // line is read before the first is handed on.
+                std::vector<TInstanceMessage> messages;
                 while (socket->canReadLine()) {
                     const QByteArray line = socket->readLine(16).trimmed();
                     // Anything but the two known words is ignored.
-                    if (line == "show" && OnMessage)
-                        OnMessage(TInstanceMessage::imShow);
-                    else if (line == "close" && OnMessage)
-                        OnMessage(TInstanceMessage::imClose);
+                    if (line == "show")
+                        messages.push_back(TInstanceMessage::imShow);
+                    else if (line == "close")
+                        messages.push_back(TInstanceMessage::imClose);
                 }
+                for (TInstanceMessage message : messages)
+                    if (OnMessage)
+                        OnMessage(message);
             });
         }
     }

@@ -3,6 +3,8 @@
 #include "platform/mouse.h"
 #include "platform/recording_canvas.h"
 
+#include "platform/resources.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -373,6 +375,10 @@ TEST(TextControlPictures, LoadScrollPictures_GivesTheBuiltInParts) {
     EXPECT_EQ(list.ScrollImage().Height(), 16);
     EXPECT_NE(list.ScrollUpImage().Bitmap()->Pixel(4, 6), list.ScrollDownImage().Bitmap()->Pixel(4, 6))
         << "the arrows point in opposite directions";
+    // A name the program holds no picture for leaves the picture as it was.
+    EXPECT_FALSE(LoadPictureResource("NoSuchPicture", list.ScrollUpImage()));
+    EXPECT_FALSE(LoadPictureResource("", list.ScrollUpImage()));
+    EXPECT_EQ(list.ScrollUpImage().Width(), 16);
 }
 
 } // namespace

@@ -1,0 +1,166 @@
+#include "app/entry.h"
+#include "app/intro_form.h"
+#include "app/main_form.h"
+#include "controls/shared_palette.h"
+#include "platform/form.h"
+#include "platform/paths.h"
+#include "platform/services.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+namespace orvalis {
+
+namespace {
+constexpr size_t MaxString = 255;
+constexpr const char* UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvalis";
+
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+// What start-up acquired and the end of the program gives back, in reverse order, whichever way it ends.
+class TStartupResources {
+public:
+    TStartupResources() {
+        BuildSharedPalettes();
+        FFont = FontRegistry().Register(ProgramPath("tahoma.ttf"));
+    }
+    ~TStartupResources() {
+        if (FFont > 0)
+            FontRegistry().Release(FFont);
+        FreeSharedPalettes();
+    }
+    TStartupResources(const TStartupResources&) = delete;
+    TStartupResources& operator=(const TStartupResources&) = delete;
+
+private:
+    int FFont = 0;
+};
+
+// The messages of later copies: "show" raises this copy (the splash while it is still loading), "close"
+// closes the main window, or, while the window is still being created, as soon as it exists.
+struct TInstanceState {
+    TMainForm* MainForm = nullptr;
+    bool CloseRequested = false;
+};
+
+int RunProgram(TSingleInstance& instance) {
+    TInstanceState state;
+    instance.OnMessage = [&state](TInstanceMessage message) {
+        if (message == TInstanceMessage::imShow) {
+            if (state.MainForm)
+                state.MainForm->WMShowInstance();
+            else if (IntroForm())
+                ShowIntroForm();
+        } else if (state.MainForm) {
+            // A window already closing (hidden) is not closed twice.
+            if (state.MainForm->Visible())
+                state.MainForm->Close();
+        } else {
+            state.CloseRequested = true;
+        }
+    };
+
+    const TStartupResources resources;
+    ShowIntroForm();
+    Application().ProcessMessages();
+    std::unique_ptr<TMainForm> mainForm;
+    try {
+        mainForm = std::make_unique<TMainForm>();
+    } catch (const EScreenTooSmall&) {
+        instance.OnMessage = nullptr;
+        FreeIntroForm();
+        return 1;
+    }
+    state.MainForm = mainForm.get();
+    Application().SetMainForm(mainForm.get());
+    if (state.CloseRequested)
+        mainForm->Close();
+    else
+        Application().Run();
+    instance.OnMessage = nullptr;
+    Application().SetMainForm(nullptr);
+    mainForm.reset();
+    FreeIntroForm();
+    return 0;
+}
+} // namespace
+
+bool IsUninstallRequest(const std::vector<std::string>& arguments) {
+    return !arguments.empty() && LowerAscii(arguments.front()) == "uninstall";
+}
+
+TUninstallCommand SplitUninstallCommand(std::string_view command) {
+    TUninstallCommand result;
+    if (!command.empty() && command.front() == '"') {
+        command.remove_prefix(1);
+        const size_t quote = command.find('"');
+        if (quote == std::string_view::npos)
+            return result;
+        result.Program = std::string(command.substr(0, quote));
+        // The closing quote and the blank after it.
+        command.remove_prefix(std::min(command.size(), quote + 2));
+        result.Parameters = std::string(command);
+        return result;
+    }
+    const size_t split = command.find(" \"");
+    if (split == std::string_view::npos)
+        return result;
+    result.Program = std::string(command.substr(0, split));
+    result.Parameters = std::string(command.substr(split + 1));
+    return result;
+}
+
+std::string FolderOf(std::string_view path) {
+    const size_t separator = path.find_last_of("\\/:");
+    return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator + 1));
+}
+
+void RunUninstaller() {
+    std::optional<std::string> command =
+        Registry().ReadString("HKEY_LOCAL_MACHINE", UninstallKey, "UninstallString");
+    if (!command || command->empty())
+        return;
+    if (command->size() > MaxString)
+        command->resize(MaxString);
+    const TUninstallCommand parts = SplitUninstallCommand(*command);
+    if (parts.Program.empty())
+        return;
+    Shell().Start(parts.Program, SplitParameters(parts.Parameters), FolderOf(parts.Program));
+}
+
+int OrvalisMain(int argc, char** argv) {
+    Application().Initialize(argc, argv);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.emplace_back(argv[i]);
+    const bool uninstall = IsUninstallRequest(arguments);
+
+    int exitCode = 0;
+    {
+        const std::unique_ptr<TSingleInstance> instance = CreateSingleInstance();
+        const bool first = instance->BecomeFirst();
+        if (!first && !uninstall) {
+            instance->Send(TInstanceMessage::imShow);
+        } else {
+            if (!first)
+                instance->Send(TInstanceMessage::imClose);
+            // A random start value from the clock, for everything that draws by chance later.
+            std::srand(static_cast<unsigned>(std::time(nullptr)));
+            if (uninstall)
+                RunUninstaller();
+            else
+                exitCode = RunProgram(*instance);
+        }
+    }
+    Application().Finish();
+    return exitCode;
+}
+
+} // namespace orvalis

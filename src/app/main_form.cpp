@@ -1,0 +1,195 @@
+#include "app/main_form.h"
+#include "app/intro_form.h"
+#include "app/screen_variant.h"
+#include "controls/bk_control.h"
+#include "controls/gauge.h"
+#include "controls/gauge_progress.h"
+#include "controls/shared_palette.h"
+#include "platform/label.h"
+#include "platform/page_stack.h"
+#include "platform/panel.h"
+#include "platform/paths.h"
+#include "platform/screen.h"
+#include "platform/scroll_box.h"
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <thread>
+
+namespace orvalis {
+
+namespace {
+constexpr const char* ProgramCaption = "Orvalis 2.0 release 2";
+constexpr auto FarewellPause = std::chrono::milliseconds(2000);
+
+// Shows the hourglass over the whole screen while it lives, also when the creation is abandoned.
+class THourGlass {
+public:
+    THourGlass() { Application().SetScreenCursor(crHourGlass); }
+    ~THourGlass() { Application().SetScreenCursor(crDefault); }
+    THourGlass(const THourGlass&) = delete;
+    THourGlass& operator=(const THourGlass&) = delete;
+};
+} // namespace
+
+TMainForm::TMainForm() {
+    SetBorderStyle(TFormBorderStyle::bsNone);
+    SetFormStyle(TFormStyle::fsStayOnTop);
+    CreateControls();
+    OnShow = [this](TObject* sender) { FormShow(sender); };
+    OnCloseQuery = [this](TObject* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
+    FormCreate();
+}
+
+TMainForm::~TMainForm() {
+    Application().OnMinimize = nullptr;
+    Application().OnRestore = nullptr;
+}
+
+const TPalette* TMainForm::GetPalette() const {
+    return SharedPalette();
+}
+
+TMainFormRenderer* TMainForm::CreateRenderer(TScrollBox* box) {
+    auto* renderer = new TMainFormRenderer(box);
+    renderer->SetBounds(0, 0, box->Width(), box->Height());
+    renderer->SetAlign(TAlign::alTop);
+    renderer->SetParentColor(true);
+    renderer->SetParentFont(true);
+    renderer->Background().Brush().SetStyle(TBrushStyle::bsClear);
+    renderer->Background().Pen().SetStyle(TPenStyle::psClear);
+    renderer->Background().SetImageDrawStyle(TImageDrawStyle::idsTopLeft);
+    renderer->SetDrawFocused(false);
+    TFont link = renderer->Font();
+    link.SetStyle(TFontStyle::fsUnderline);
+    renderer->HyperLinkFont().Assign(link);
+    return renderer;
+}
+
+// The pictures under the texts line up with MainBk (which starts where NavPages ends) and with IntroBk.
+void TMainForm::SetRendererOffsets() {
+    MainText->SetdX(NavPages->Width() - MainTextCtrl->Left());
+    MainText->SetdY(-MainTextCtrl->Top());
+    HintText->SetdX(-HintTextCtrl->Left());
+    HintText->SetdY(-HintTextCtrl->Top());
+}
+
+void TMainForm::ChooseVariantAndScale() {
+    const std::optional<TVariantChoice> choice = ChooseScreenVariant(Screen().Width(), Screen().Height());
+    if (!choice)
+        throw EScreenTooSmall("the screen is smaller than 640x480");
+    SetScreenVariant(choice->Variant);
+    ScaleControls(*this, choice->Num, choice->Den);
+    for (TMainFormList* list : Lists())
+        list->SetItemHeight(ScaleLength(list->ItemHeight(), choice->Num, choice->Den));
+}
+
+void TMainForm::PlaceOnScreen() {
+    const TSize screen{Screen().Width(), Screen().Height()};
+    const TPoint window = CentredOrigin(screen, screen);
+    SetBounds(window.X, window.Y, screen.cx, screen.cy);
+    const TPoint panel = CentredOrigin(screen, {MainFormPanel->Width(), MainFormPanel->Height()});
+    MainFormPanel->SetBounds(panel.X, panel.Y, MainFormPanel->Width(), MainFormPanel->Height());
+}
+
+void TMainForm::FormCreate() {
+    SetCaption(ProgramCaption);
+    CaptionLbl->SetCaption(ProgramCaption);
+    CaptionLblBk->SetCaption(ProgramCaption);
+    Application().SetTitle("Orvalis");
+    Application().OnMinimize = [this](TObject* sender) { FormMinimize(sender); };
+    Application().OnRestore = [this](TObject* sender) { FormRestore(sender); };
+
+    std::error_code ignored;
+    std::filesystem::current_path(NativePath(ProgramFolder()), ignored);
+
+    AdaptColors();
+
+    const int bits = Screen().BitsPerPixel();
+    anImage.SetImageDither(bits < 16);
+    anImage.SetImageReadRes(bits < 8    ? TLoadResolution::lColor16
+                            : bits < 16 ? TLoadResolution::lColor256
+                                        : TLoadResolution::lColorTrue);
+
+    MainText = CreateRenderer(MainTextCtrl);
+    HintText = CreateRenderer(HintTextCtrl);
+    SetRendererOffsets();
+
+    QuizLines = std::make_unique<std::vector<std::string>>();
+
+    for (TLabel* header : {ContentHeader, SearchHeader, HyperLinkHeader})
+        header->Font().SetStyle(TFontStyle::fsBold);
+    MainTextHeaderLbl->Font().SetSize(10);
+    MainTextHeaderLbl->Font().SetStyle(TFontStyle::fsBold);
+
+    const THourGlass hourGlass;
+    ChooseVariantAndScale();
+    PlaceOnScreen();
+    SetRendererOffsets();
+
+    NavFlags = 0;
+    MainPages->SetActivePage("IntroPage");
+
+    for (TMainFormRenderer* renderer : {MainText, HintText})
+        renderer->HyperLinkFont().SetHeight(renderer->Font().Height());
+
+    LoadBackground("i_t", HeaderBk->Background());
+    LoadBackground("i", IntroBk->Background());
+    HintText->Background().SetImage(IntroBk->Background().Image());
+
+    RecFile = std::make_unique<TiDbRecFile>();
+    TopicId = ExtraInfoOrdinal = RecipeOrdinal = 0;
+    std::optional<TGaugeProgress> gauge;
+    if (TIntroForm* splash = IntroForm())
+        gauge.emplace(*splash->Gauge);
+    // A missing or damaged database leaves what could be read; the program goes on with it.
+    RecFile->LoadFromFile(NativePath(ProgramPath("D\\iDbRecs.dat")), gauge ? &*gauge : nullptr);
+}
+
+void TMainForm::LoadBackground(const std::string& stem, TBackground& target) {
+    const std::string name = ProgramPath("I\\B\\" + stem + std::string(VariantSuffix(ScreenVariant())));
+    anImage.SetImageName("");
+    if (FileExists(name))
+        anImage.SetImageName(name);
+    if (anImage.Picture().HasGraphic())
+        target.Image().SetGraphic(anImage.Picture().Graphic());
+    else
+        target.Image().Clear();
+    anImage.SetImageName("");
+}
+
+void TMainForm::FormShow(TObject*) {
+    FreeIntroForm();
+}
+
+void TMainForm::FormMinimize(TObject*) {
+    Application().Minimize();
+}
+
+void TMainForm::FormRestore(TObject*) {
+    Application().Restore();
+    ShowWindow();
+    SetWindowState(TWindowState::wsMaximized);
+    BringToFront();
+}
+
+void TMainForm::WMShowInstance() {
+    if (WindowState() == TWindowState::wsMinimized)
+        Application().Restore();
+    Application().BringToFront();
+}
+
+void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
+    QuizLines.reset();
+    RecFile.reset();
+    CancelMode();
+    HideWindow();
+    Application().ProcessMessages();
+    // The about box joins here as the farewell once it exists; the pause keeps the program's end as long.
+    Application().ProcessMessages();
+    std::this_thread::sleep_for(FarewellPause);
+    CanClose = true;
+}
+
+} // namespace orvalis
