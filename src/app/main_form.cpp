@@ -51,8 +51,8 @@ const TPalette* TMainForm::GetPalette() const {
     return SharedPalette();
 }
 
-TMainFormRenderer* TMainForm::CreateRenderer(TScrollBox* box) {
-    auto* renderer = new TMainFormRenderer(box);
+GParserControl* TMainForm::CreateRenderer(TScrollBox* box) {
+    auto* renderer = new GParserControl(box);
     renderer->SetBounds(0, 0, box->Width(), box->Height());
     renderer->SetAlign(TAlign::alTop);
     renderer->SetParentColor(true);
@@ -81,7 +81,7 @@ void TMainForm::ChooseVariantAndScale() {
         throw EScreenTooSmall("the screen is smaller than 640x480");
     SetScreenVariant(choice->Variant);
     ScaleControls(*this, choice->Num, choice->Den);
-    for (TMainFormList* list : Lists())
+    for (GTextControl* list : Lists())
         list->SetItemHeight(ScaleLength(list->ItemHeight(), choice->Num, choice->Den));
 }
 
@@ -131,7 +131,7 @@ void TMainForm::FormCreate() {
     NavFlags = 0;
     MainPages->SetActivePage("IntroPage");
 
-    for (TMainFormRenderer* renderer : {MainText, HintText})
+    for (GParserControl* renderer : {MainText, HintText})
         renderer->HyperLinkFont().SetHeight(renderer->Font().Height());
 
     LoadBackground("i_t", HeaderBk->Background());

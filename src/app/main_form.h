@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/stand_ins.h"
+#include "controls/base_btn.h"
+#include "controls/parser_control.h"
+#include "controls/text_control.h"
 #include "content/idb_rec_file.h"
 #include "imaging/pmulti_image.h"
 #include "platform/form.h"
@@ -72,11 +74,11 @@ public:
     TPanel* HeaderPnl = nullptr;
     TBkControl* HeaderBk = nullptr;
     TLabel* CaptionLblBk = nullptr;
-    TMainFormButton* InfoBtn = nullptr;
+    TBaseBtn* InfoBtn = nullptr;
     TLabel* CaptionLbl = nullptr;
-    TMainFormButton* HelpBtn = nullptr;
-    TMainFormButton* MinimizeBtn = nullptr;
-    TMainFormButton* QuitBtn = nullptr;
+    TBaseBtn* HelpBtn = nullptr;
+    TBaseBtn* MinimizeBtn = nullptr;
+    TBaseBtn* QuitBtn = nullptr;
     TLabel* CaptionSubLbl = nullptr;
 
     TPageStack* MainPages = nullptr;
@@ -87,19 +89,19 @@ public:
 
     TPanel* BtnPnl = nullptr;
     TBkControl* BtnPnlBk = nullptr;
-    TMainFormButton* Entry1Btn = nullptr;
-    TMainFormButton* Entry2Btn = nullptr;
-    TMainFormButton* Entry3Btn = nullptr;
-    TMainFormButton* SearchBtn = nullptr;
-    TMainFormButton* BackBtn = nullptr;
-    TMainFormButton* MainMenuBtn = nullptr;
+    TBaseBtn* Entry1Btn = nullptr;
+    TBaseBtn* Entry2Btn = nullptr;
+    TBaseBtn* Entry3Btn = nullptr;
+    TBaseBtn* SearchBtn = nullptr;
+    TBaseBtn* BackBtn = nullptr;
+    TBaseBtn* MainMenuBtn = nullptr;
 
     // Page "IntroPage".
     TBkControl* IntroBk = nullptr;
-    TMainFormButton* EntryIntroBtn = nullptr;
-    TMainFormButton* QuizIntroBtn = nullptr;
-    TMainFormButton* BMITestIntroBtn = nullptr;
-    TMainFormButton* DisclaimerIntroBtn = nullptr;
+    TBaseBtn* EntryIntroBtn = nullptr;
+    TBaseBtn* QuizIntroBtn = nullptr;
+    TBaseBtn* BMITestIntroBtn = nullptr;
+    TBaseBtn* DisclaimerIntroBtn = nullptr;
     TScrollBox* HintTextCtrl = nullptr;
 
     // Page "MainPage": the left column's pages and the topic text.
@@ -112,34 +114,34 @@ public:
     TBkControl* NavPage3Bk = nullptr;
     TLabel* ContentHeaderBk = nullptr;
     TLabel* ContentHeader = nullptr;
-    TMainFormList* ContentLst = nullptr;
-    TMainFormButton* GoToBtn = nullptr;
+    GTextControl* ContentLst = nullptr;
+    TBaseBtn* GoToBtn = nullptr;
     TPanel* GoToPnl = nullptr;
     TBkControl* GoToPnlBk = nullptr;
-    TMainFormList* GoToLst = nullptr;
+    GTextControl* GoToLst = nullptr;
     TLabel* SearchHeaderBk = nullptr;
     TLabel* SearchHeader = nullptr;
     TLabel* SearchEditLbl = nullptr;
     TEdit* SearchEdit = nullptr;
     TLabel* SearchEditExpLbl = nullptr;
-    TMainFormList* QueryResultsLst = nullptr;
+    GTextControl* QueryResultsLst = nullptr;
     TLabel* QueryResultsLstLbl = nullptr;
     TLabel* HyperLinkHeaderBk = nullptr;
     TLabel* HyperLinkHeader = nullptr;
     TLabel* HLQueryResultsLst1Lbl = nullptr;
-    TMainFormList* HLQueryResultsLst1 = nullptr;
+    GTextControl* HLQueryResultsLst1 = nullptr;
     TLabel* HLQueryResultsLst2Lbl = nullptr;
-    TMainFormList* HLQueryResultsLst2 = nullptr;
+    GTextControl* HLQueryResultsLst2 = nullptr;
     TBkControl* MainBk = nullptr;
     TLabel* MainTextHeaderBkLbl = nullptr;
     TLabel* MainTextHeaderLbl = nullptr;
     TScrollBox* MainTextCtrl = nullptr;
     TGauge* SearchGauge = nullptr;
-    TMainFormButton* MainInfoBtn = nullptr;
-    TMainFormButton* ExtraInfoBtn = nullptr;
-    TMainFormButton* RecipeBtn = nullptr;
-    TMainFormButton* MainTextToClipBrdBtn = nullptr;
-    TMainFormButton* MainTextPrintBtn = nullptr;
+    TBaseBtn* MainInfoBtn = nullptr;
+    TBaseBtn* ExtraInfoBtn = nullptr;
+    TBaseBtn* RecipeBtn = nullptr;
+    TBaseBtn* MainTextToClipBrdBtn = nullptr;
+    TBaseBtn* MainTextPrintBtn = nullptr;
 
     // Pages "QuizPage" and "BMITestPage".
     TBkControl* QuizBk = nullptr;
@@ -150,8 +152,8 @@ public:
     TLabel* BMITestHeader = nullptr;
 
     // The two renderers, created by FormCreate inside MainTextCtrl and HintTextCtrl.
-    TMainFormRenderer* MainText = nullptr;
-    TMainFormRenderer* HintText = nullptr;
+    GParserControl* MainText = nullptr;
+    GParserControl* HintText = nullptr;
 
     uint8_t NavFlags = 0;
     // The record database; none after the close query freed it.
@@ -176,9 +178,10 @@ private:
     // Chooses the layout for the screen and scales the window to it.
     void ChooseVariantAndScale();
     void PlaceOnScreen();
-    TMainFormRenderer* CreateRenderer(TScrollBox* box);
+    GParserControl* CreateRenderer(TScrollBox* box);
     void SetRendererOffsets();
-    std::vector<TMainFormList*> Lists() const;
+    std::vector<GTextControl*> Lists() const;
+    static void SetCursors(TWinControl& parent);
 };
 
 } // namespace orvalis

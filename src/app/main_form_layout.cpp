@@ -4,11 +4,17 @@
 #include "app/screen_variant.h"
 #include "controls/bk_control.h"
 #include "controls/gauge.h"
+#include "controls/hand_cursors.h"
+#include "platform/canvas.h"
 #include "platform/edit.h"
 #include "platform/label.h"
+#include "platform/measure_canvas.h"
 #include "platform/page_stack.h"
 #include "platform/panel.h"
 #include "platform/scroll_box.h"
+
+#include <algorithm>
+#include <memory>
 
 namespace orvalis {
 
@@ -66,26 +72,50 @@ TBkControl* MakeBackground(TWinControl* parent) {
 
 enum class TFace { None, Drawn };
 
-TMainFormButton* MakeButton(TWinControl* parent, TRect bounds, const std::string& caption,
-                            const std::string& hint, TFace face) {
-    auto* button = new TMainFormButton(parent);
+// A button whose caption is centred by fractions of its size, so that it stays centred in every layout.
+// Buttons with a face carry the design's face (brush, pen of width 2) over a white shadow one step right
+// and down; the others draw only their caption (and their 3-D frames under the mouse).
+TBaseBtn* MakeButton(TWinControl* parent, TRect bounds, const std::string& caption, const std::string& hint,
+                     TFace face) {
+    auto* button = new TBaseBtn(parent);
     button->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     button->SetCaption(caption);
     button->SetHint(hint);
     button->SetShowHint(!hint.empty());
+    const double w = std::max(1, bounds.Width()), h = std::max(1, bounds.Height());
+    button->SetFaceVisible(face == TFace::Drawn);
     if (face == TFace::Drawn) {
-        button->SetFace(true);
         button->Brush().SetColor(FaceBrushColor);
         button->Pen().SetColor(FacePenColor);
         button->Pen().SetWidth(2);
+        button->SetShadowColor(clWhite);
+        button->SetFaceXOffset(0);
+        button->SetFaceYOffset(0);
+        button->SetFaceWidth((w - 2) / w);
+        button->SetFaceHeight((h - 2) / h);
+        button->SetShadowXOffset(2 / w);
+        button->SetShadowYOffset(2 / h);
+        button->SetCaptionXRound(8);
+        button->SetCaptionYRound(8);
+    }
+    if (!caption.empty()) {
+        const std::unique_ptr<TCanvas> canvas = CreateMeasureCanvas();
+        canvas->Font() = button->Font();
+        const TSize text = canvas->TextExtent(caption);
+        const double faceWidth = face == TFace::Drawn ? w - 2 : w;
+        const double faceHeight = face == TFace::Drawn ? h - 2 : h;
+        button->SetCaptionXOffset(std::max(0.0, (faceWidth - text.cx) / 2) / w);
+        button->SetCaptionYOffset(std::max(0.0, (faceHeight - text.cy) / 2) / h);
     }
     return button;
 }
 
-TMainFormList* MakeList(TWinControl* parent, TRect bounds) {
-    auto* list = new TMainFormList(parent);
+GTextControl* MakeList(TWinControl* parent, TRect bounds) {
+    auto* list = new GTextControl(parent);
     list->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
     list->SetItemHeight(16);
+    list->SetCursor(crHandCursor);
+    LoadScrollPictures(*list);
     return list;
 }
 
@@ -118,6 +148,22 @@ void TMainForm::CreateControls() {
     CreateIntroPage();
     CreateMainPage();
     CreateSelfTestPages();
+    SetCursors(*this);
+}
+
+// Whatever can be clicked shows the hand (the buttons and lists take it themselves), the edits the text
+// cursor, and the rest of the window the hand without its finger.
+void TMainForm::SetCursors(TWinControl& parent) {
+    parent.SetCursor(crHandNoFingersCursor);
+    for (TControl* control : parent.Controls()) {
+        if (dynamic_cast<TBaseBtn*>(control) || dynamic_cast<GTextControl*>(control) ||
+            dynamic_cast<TEdit*>(control))
+            continue;
+        if (auto* container = dynamic_cast<TWinControl*>(control))
+            SetCursors(*container);
+        else
+            control->SetCursor(crHandNoFingersCursor);
+    }
 }
 
 void TMainForm::CreateHeader() {
@@ -257,7 +303,7 @@ void TMainForm::CreateSelfTestPages() {
     MakeHeaderPair(BMITestPage, 610, "Body Mass Index (BMI) Test", BMITestHeader, BMITestHeaderBk);
 }
 
-std::vector<TMainFormList*> TMainForm::Lists() const {
+std::vector<GTextControl*> TMainForm::Lists() const {
     return {ContentLst, QueryResultsLst, HLQueryResultsLst1, HLQueryResultsLst2, GoToLst};
 }
 
@@ -273,7 +319,7 @@ void TMainForm::AdaptColors() {
     GoToLst->SetColor(NearestScreenColor(GoToLst->Color()));
     GoToPnlBk->Background().Brush().SetColor(Color());
     GoToPnlBk->Background().Pen().SetColor(Color());
-    for (TMainFormButton* button :
+    for (TBaseBtn* button :
          {GoToBtn, MainInfoBtn, ExtraInfoBtn, RecipeBtn, MainTextToClipBrdBtn, MainTextPrintBtn}) {
         button->Brush().SetColor(NearestScreenColor(button->Brush().Color()));
         button->Pen().SetColor(NearestScreenColor(button->Pen().Color()));

@@ -147,7 +147,7 @@ TEST_F(StartupTest, FormCreate_ScalesAndCentresForEachScreen) {
         EXPECT_EQ(form.HintText->Background().Image().Width(), width)
             << "the hint text lies over the same picture";
         EXPECT_EQ(form.MainPages->Top() + form.MainPages->Height(), form.BtnPnl->Top());
-        for (TMainFormList* list : {form.ContentLst, form.QueryResultsLst, form.HLQueryResultsLst1,
+        for (GTextControl* list : {form.ContentLst, form.QueryResultsLst, form.HLQueryResultsLst1,
                                     form.HLQueryResultsLst2, form.GoToLst})
             EXPECT_EQ(list->ItemHeight(), c.ItemHeight);
         EXPECT_EQ(form.MainText->dX(), c.DX);
