@@ -63,6 +63,26 @@ private:
     std::string FPreviousFolder;
 };
 
+// Screens below true colour show the splash reduced to the program's palettes: the 256-colour one at 8 bits,
+// the 16-colour one below. Both keep the picture's look: the band at the bottom stays dark brown and the
+// paper above it light.
+TEST_F(StartupTest, Splash_OnPaletteScreensUsesTheReducedPictures) {
+    for (const auto& [bits, colours] : {std::pair{8, 256}, std::pair{4, 16}}) {
+        TScreenOverride screen({.Width = 1024, .Height = 768, .BitsPerPixel = bits});
+        ShowIntroForm();
+        const TBitmap* bitmap = IntroForm()->IntroFormImg->Background().Image().Bitmap();
+        ASSERT_NE(bitmap, nullptr);
+        EXPECT_EQ(bitmap->Width(), 282);
+        EXPECT_EQ(bitmap->Height(), 282);
+        ASSERT_TRUE(bitmap->Palette().has_value());
+        EXPECT_EQ(bitmap->Palette()->Count(), colours);
+        const TColor band = bitmap->Pixel(141, 270), paper = bitmap->Pixel(30, 30);
+        EXPECT_LT(band.R + band.G + band.B, 3 * 110) << "bits " << bits;
+        EXPECT_GT(paper.R + paper.G + paper.B, 3 * 170) << "bits " << bits;
+        FreeIntroForm();
+    }
+}
+
 struct TSample {
     bool SplashShown = false;
     int32_t Progress = 0;
@@ -148,7 +168,7 @@ TEST_F(StartupTest, FormCreate_ScalesAndCentresForEachScreen) {
             << "the hint text lies over the same picture";
         EXPECT_EQ(form.MainPages->Top() + form.MainPages->Height(), form.BtnPnl->Top());
         for (GTextControl* list : {form.ContentLst, form.QueryResultsLst, form.HLQueryResultsLst1,
-                                    form.HLQueryResultsLst2, form.GoToLst})
+                                   form.HLQueryResultsLst2, form.GoToLst})
             EXPECT_EQ(list->ItemHeight(), c.ItemHeight);
         EXPECT_EQ(form.MainText->dX(), c.DX);
         EXPECT_EQ(form.MainText->dY(), -form.MainTextCtrl->Top());

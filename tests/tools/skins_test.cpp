@@ -73,7 +73,7 @@ TEST_F(SkinsTest, Generate_EveryFileDecodesFromItsContentAtItsSize) {
     const fs::path root = TempDir("decode");
     std::vector<fs::path> written;
     std::string error;
-    ASSERT_TRUE(GenerateSkins({root / "program", root / "skins", false}, written, error)) << error;
+    ASSERT_TRUE(GenerateSkins({root / "program", root / "skins", false, {}}, written, error)) << error;
 
     std::set<QByteArray> formats;
     for (const TVariant& v : Variants)
@@ -105,8 +105,8 @@ TEST_F(SkinsTest, Generate_TwoRunsWriteTheSameBytes) {
     const fs::path a = TempDir("run-a"), b = TempDir("run-b");
     std::vector<fs::path> writtenA, writtenB;
     std::string error;
-    ASSERT_TRUE(GenerateSkins({a / "program", a / "skins", false}, writtenA, error)) << error;
-    ASSERT_TRUE(GenerateSkins({b / "program", b / "skins", false}, writtenB, error)) << error;
+    ASSERT_TRUE(GenerateSkins({a / "program", a / "skins", false, {}}, writtenA, error)) << error;
+    ASSERT_TRUE(GenerateSkins({b / "program", b / "skins", false, {}}, writtenB, error)) << error;
     ASSERT_EQ(writtenA.size(), writtenB.size());
     for (const fs::path& path : writtenA) {
         const fs::path other = b / fs::relative(path, a);

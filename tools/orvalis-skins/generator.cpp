@@ -1,14 +1,17 @@
 #include "orvalis-skins/generator.h"
 
 #include "orvalis-skins/contact_sheet.h"
+#include "orvalis-skins/palette_bitmaps.h"
 #include "orvalis-skins/program_pictures.h"
 #include "orvalis-skins/skin_painter.h"
 #include "orvalis-skins/skin_table.h"
 #include "orvalis-skins/topic_pictures.h"
 
+#include <QFile>
 #include <QImageWriter>
 
 #include <system_error>
+#include <tuple>
 
 namespace orvalis::skins {
 
@@ -27,6 +30,34 @@ bool Write(const QImage& image, const std::filesystem::path& path, TFileFormat f
         return false;
     }
     written.push_back(path);
+    return true;
+}
+
+bool WriteBytes(const QByteArray& bytes, const std::filesystem::path& path,
+                std::vector<std::filesystem::path>& written, std::string& error) {
+    QFile file(QString::fromStdString(path.string()));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        error = path.string() + ": " + file.errorString().toStdString();
+        return false;
+    }
+    written.push_back(path);
+    return true;
+}
+
+// The splash reduced to the 16- and the 256-colour palette of the program.
+bool WriteSplashBitmaps(const std::filesystem::path& paletteDir, const std::filesystem::path& skins,
+                        std::vector<std::filesystem::path>& written, std::string& error) {
+    const QImage splash = PaintSplash();
+    for (const auto& [palette, name, bits] :
+         {std::tuple{"PAL16", "Intro", 4}, std::tuple{"PAL256", "Intro256", 8}}) {
+        const auto table = ReadDibColourTable(paletteDir / palette);
+        if (!table) {
+            error = (paletteDir / palette).string() + ": not a palette bitmap";
+            return false;
+        }
+        if (!WriteBytes(EncodeDib(splash, *table, bits), skins / name, written, error))
+            return false;
+    }
     return true;
 }
 
@@ -51,6 +82,8 @@ bool GenerateSkins(const TGeneratorOptions& options, std::vector<std::filesystem
                error) ||
         !Write(PaintScrollPart(TScrollPart::Down), skins / "scroll_down.png", TFileFormat::Png, written,
                error))
+        return false;
+    if (!options.PaletteDir.empty() && !WriteSplashBitmaps(options.PaletteDir, skins, written, error))
         return false;
     if (options.ContactSheets)
         for (const TVariant& variant : Variants)

@@ -12,6 +12,9 @@ struct TGeneratorOptions {
     std::filesystem::path ProgramDir; // receives I/B/<stem><suffix> and I/T/<topic>.png
     std::filesystem::path SkinsDir;   // receives splash.png, about.png, scroll_*.png, contact-*.png
     bool ContactSheets = true;
+    // Holds the palette resources PAL16 and PAL256; with it the splash is also written for 16- and
+    // 256-colour screens (Intro, Intro256 in the skins folder).
+    std::filesystem::path PaletteDir;
 };
 
 // Returns the files written, relative to their folder; false and a message on the first failure.
