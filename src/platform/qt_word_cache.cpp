@@ -10,8 +10,15 @@
 namespace orvalis {
 
 namespace {
-// A font's cache is emptied when it holds this many words, which keeps memory bounded for any input.
-constexpr size_t MaxWordsPerFont = 50000;
+// The words of all fonts together are forgotten when they reach this many, which keeps memory bounded
+// for any input; a reader's texts need a few thousand.
+constexpr size_t MaxWords = 200000;
+size_t GWordCount = 0;
+
+std::unordered_map<std::string, std::unique_ptr<TFontWords>>& Fonts() {
+    static std::unordered_map<std::string, std::unique_ptr<TFontWords>> fonts;
+    return fonts;
+}
 } // namespace
 
 // The font is made for the device, so that it carries the device's resolution without the device.
@@ -21,7 +28,7 @@ TFontWords::TFontWords(const QFont& font, QPaintDevice* device) : FFont(device ?
 
 TFontWords& TFontWords::For(const QFont& font, QPaintDevice* device) {
     // Fonts measure by the device's resolution; devices of one resolution share the words.
-    static std::unordered_map<std::string, std::unique_ptr<TFontWords>> fonts;
+    auto& fonts = Fonts();
     const int dpiX = device ? device->logicalDpiX() : 0;
     const int dpiY = device ? device->logicalDpiY() : 0;
     const std::string key =
@@ -35,8 +42,13 @@ TFontWords& TFontWords::For(const QFont& font, QPaintDevice* device) {
 TShapedWord& TFontWords::Entry(std::string_view word) {
     if (const auto found = FWords.find(word); found != FWords.end())
         return found->second;
-    if (FWords.size() >= MaxWordsPerFont)
-        FWords.clear();
+    if (GWordCount >= MaxWords) {
+        // The fonts stay (canvases point at them); only their words go.
+        for (auto& [key, font] : Fonts())
+            font->FWords.clear();
+        GWordCount = 0;
+    }
+    ++GWordCount;
     TShapedWord& entry = FWords[std::string(word)];
     entry.Advance = QFontMetrics(FFont).horizontalAdvance(FromCp1252(word));
     return entry;

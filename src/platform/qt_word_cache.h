@@ -43,7 +43,8 @@ public:
     bool StrikeOut() const { return FFont.strikeOut(); }
     int Ascent() const { return FAscent; }
 
-    // The words of the font for the device; the entries live until the program ends.
+    // The words of the font for the device; the fonts live until the program ends, their words until the
+    // words of all fonts together reach a bound.
     static TFontWords& For(const QFont& font, QPaintDevice* device);
 
 private:
