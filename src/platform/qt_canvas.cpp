@@ -64,7 +64,7 @@ struct QtCanvas::TQtFont {
 // Words waiting to be drawn as one glyph run: same font words, same colour.
 struct QtCanvas::TTextBatch {
     TFontWords* Words = nullptr;
-    QColor Color;
+    TColor Color;
     // Underlined or struck-out words are gathered only while they follow each other on one line, as the
     // line under a run is drawn from its first glyph to its last.
     int Y = 0;
@@ -120,7 +120,7 @@ void QtCanvas::Flush() {
     run.setPositions(FBatch->Positions);
     run.setUnderline(FBatch->Words->Underline());
     run.setStrikeOut(FBatch->Words->StrikeOut());
-    p.setPen(FBatch->Color);
+    p.setPen(ToQColor(FBatch->Color));
     p.drawGlyphRun(origin, run);
     FBatch->Glyphs.clear();
     FBatch->Positions.clear();
@@ -158,12 +158,15 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
     if (Brush().Style() != TBrushStyle::bsSolid && !text.empty() && text.size() <= MaxCachedWordLength) {
         const TShapedWord& word = qtFont.Words->Shaped(text);
         if (word.Drawable) {
-            const QColor color = ToQColor(Font().Color());
+            const TColor color = Font().Color();
             if (FBatch && (FBatch->Words != qtFont.Words || FBatch->Color != color ||
                            (qtFont.Words->Decorated() && (FBatch->Y != y || FBatch->EndX != x))))
                 Flush();
-            if (!FBatch)
+            if (!FBatch) {
                 FBatch = std::make_unique<TTextBatch>();
+                FBatch->Glyphs.reserve(1024);
+                FBatch->Positions.reserve(1024);
+            }
             if (FBatch->Glyphs.isEmpty())
                 FBatch->StartX = x;
             FBatch->Words = qtFont.Words;
