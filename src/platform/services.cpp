@@ -89,9 +89,10 @@ public:
         // Nobody answers: a name left behind by a copy that crashed is taken over.
         QLocalServer::removeServer(FName);
         FServer.setSocketOptions(QLocalServer::UserAccessOption);
-        if (!FServer.listen(FName))
-            return false;
-        QObject::connect(&FServer, &QLocalServer::newConnection, [this] { Accept(); });
+        // No other copy answered: when the name cannot be taken either (no writable place for it), this
+        // copy runs alone rather than not at all; later copies then run alone too.
+        if (FServer.listen(FName))
+            QObject::connect(&FServer, &QLocalServer::newConnection, [this] { Accept(); });
         return true;
     }
 

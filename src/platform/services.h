@@ -115,7 +115,8 @@ enum class TInstanceMessage { imShow, imClose };
 class TSingleInstance {
 public:
     virtual ~TSingleInstance() = default;
-    // Becomes the first copy when no other listens; false when another copy already runs.
+    // Becomes the first copy when no other listens (also when the name cannot be taken for listening);
+    // false when another copy already runs.
     virtual bool BecomeFirst() = 0;
     // Sends the message to the first copy; false when none runs.
     virtual bool Send(TInstanceMessage message) = 0;

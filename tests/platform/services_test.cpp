@@ -83,6 +83,12 @@ TEST(SingleInstance, SecondCopy_FindsTheFirstAndSendsItsMessages) {
     EXPECT_TRUE(second->BecomeFirst());
 }
 
+TEST(SingleInstance, NameThatCannotBeTaken_RunsAlone) {
+    auto alone = CreateSingleInstance("/nonexistent-orvalis-folder/instance");
+    EXPECT_TRUE(alone->BecomeFirst()) << "with no other copy answering, the program still starts";
+    EXPECT_FALSE(alone->Send(TInstanceMessage::imShow));
+}
+
 TEST(MessageBoxes, Double_RecordsInsteadOfShowing) {
     RecordingMessageBoxes boxes;
     TMessageBoxesOverride use(boxes);
