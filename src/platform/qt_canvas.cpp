@@ -61,10 +61,11 @@ struct QtCanvas::TQtFont {
     TFontWords* Words = nullptr;
 };
 
-// Words waiting to be drawn as one glyph run: same font words, same colour.
-struct QtCanvas::TTextBatch {
+// Words waiting to be drawn: one glyph run per font, all in one colour. Text is drawn in a single colour
+// over what lies beneath, and such drawing gives the same pixels in any order, so runs of different fonts
+// may wait side by side; another colour or any other drawing call draws them first.
+struct QtCanvas::TPendingRun {
     TFontWords* Words = nullptr;
-    TColor Color;
     // Underlined or struck-out words are gathered only while they follow each other on one line, as the
     // line under a run is drawn from its first glyph to its last.
     int Y = 0;
@@ -72,6 +73,12 @@ struct QtCanvas::TTextBatch {
     int EndX = 0;
     QVector<quint32> Glyphs;
     QVector<QPointF> Positions;
+};
+
+struct QtCanvas::TTextBatch {
+    TColor Color;
+    std::vector<TPendingRun> Runs; // runs keep their room when drawn, to be filled again
+    bool Pending = false;
 };
 
 const QtCanvas::TQtFont& QtCanvas::CurrentFont(QPaintDevice* device) {
@@ -107,23 +114,31 @@ QtCanvas::~QtCanvas() {
 }
 
 void QtCanvas::Flush() {
-    if (!FBatch || FBatch->Glyphs.isEmpty())
+    if (!FBatch || !FBatch->Pending)
         return;
     QPainter& p = OpenPainter();
-    QGlyphRun run;
-    run.setRawFont(FBatch->Words->RawFont());
-    run.setGlyphIndexes(FBatch->Glyphs);
-    // Lines under or through the run start at the run's origin: the first word's baseline.
-    const QPointF origin(FBatch->StartX, FBatch->Y + FBatch->Words->Ascent());
-    for (QPointF& position : FBatch->Positions)
-        position -= origin;
-    run.setPositions(FBatch->Positions);
-    run.setUnderline(FBatch->Words->Underline());
-    run.setStrikeOut(FBatch->Words->StrikeOut());
     p.setPen(ToQColor(FBatch->Color));
+    for (TPendingRun& r : FBatch->Runs)
+        DrawRun(p, r);
+    FBatch->Pending = false;
+}
+
+void QtCanvas::DrawRun(QPainter& p, TPendingRun& r) {
+    if (r.Glyphs.isEmpty())
+        return;
+    QGlyphRun run;
+    run.setRawFont(r.Words->RawFont());
+    run.setGlyphIndexes(r.Glyphs);
+    // Lines under or through the run start at the run's origin: the first word's baseline.
+    const QPointF origin(r.StartX, r.Y + r.Words->Ascent());
+    for (QPointF& position : r.Positions)
+        position -= origin;
+    run.setPositions(r.Positions);
+    run.setUnderline(r.Words->Underline());
+    run.setStrikeOut(r.Words->StrikeOut());
     p.drawGlyphRun(origin, run);
-    FBatch->Glyphs.clear();
-    FBatch->Positions.clear();
+    r.Glyphs.clear();
+    r.Positions.clear();
 }
 
 void QtCanvas::Release() {
@@ -159,23 +174,38 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
         const TShapedWord& word = qtFont.Words->Shaped(text);
         if (word.Drawable) {
             const TColor color = Font().Color();
-            if (FBatch && (FBatch->Words != qtFont.Words || FBatch->Color != color ||
-                           (qtFont.Words->Decorated() && (FBatch->Y != y || FBatch->EndX != x))))
-                Flush();
-            if (!FBatch) {
+            if (!FBatch)
                 FBatch = std::make_unique<TTextBatch>();
-                FBatch->Glyphs.reserve(1024);
-                FBatch->Positions.reserve(1024);
-            }
-            if (FBatch->Glyphs.isEmpty())
-                FBatch->StartX = x;
-            FBatch->Words = qtFont.Words;
+            if (FBatch->Pending && FBatch->Color != color)
+                Flush();
             FBatch->Color = color;
-            FBatch->Y = y;
-            FBatch->EndX = x + word.Advance;
-            FBatch->Glyphs += word.Glyphs;
+            auto run = std::find_if(FBatch->Runs.begin(), FBatch->Runs.end(),
+                                    [&](const TPendingRun& r) { return r.Words == qtFont.Words; });
+            if (run == FBatch->Runs.end()) {
+                // A text of very many fonts would make the search long: past a few, start afresh.
+                constexpr size_t MaxRuns = 16;
+                if (FBatch->Runs.size() == MaxRuns) {
+                    Flush();
+                    FBatch->Runs.clear();
+                }
+                run = FBatch->Runs.emplace(FBatch->Runs.end());
+                run->Words = qtFont.Words;
+                run->Glyphs.reserve(1024);
+                run->Positions.reserve(1024);
+            } else if (qtFont.Words->Decorated() && !run->Glyphs.isEmpty() &&
+                       (run->Y != y || run->EndX != x)) {
+                QPainter& p = OpenPainter();
+                p.setPen(ToQColor(color));
+                DrawRun(p, *run);
+            }
+            if (run->Glyphs.isEmpty())
+                run->StartX = x;
+            run->Y = y;
+            run->EndX = x + word.Advance;
+            run->Glyphs += word.Glyphs;
             for (const QPointF& position : word.Positions)
-                FBatch->Positions.append(position + QPointF(x, y));
+                run->Positions.append(position + QPointF(x, y));
+            FBatch->Pending = true;
             return;
         }
     }

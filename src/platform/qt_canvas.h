@@ -65,8 +65,10 @@ private:
     const TQtFont& CurrentFont(QPaintDevice* device);
     // The fonts used lately, the current one first: texts switch between a few fonts all the time.
     std::vector<std::unique_ptr<TQtFont>> FQtFonts;
+    struct TPendingRun;
     struct TTextBatch;
     std::unique_ptr<TTextBatch> FBatch;
+    void DrawRun(QPainter& p, TPendingRun& run);
 
     QImage* FTarget = nullptr;
     QPainter* FPainter = nullptr;

@@ -290,6 +290,49 @@ TEST(QtCanvasWords, GatheredWordsMatchTextDrawnOneByOne) {
     }
 }
 
+// Words of another colour keep their order: the later one covers the earlier where they overlap. Words of
+// one colour may wait side by side whatever their fonts, and still cover what was drawn before them.
+TEST(QtCanvasWords, LaterColourCoversEarlierWords) {
+    QImage image(120, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QtCanvas canvas(&image);
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        canvas.Font().SetName("Arial");
+        canvas.Font().SetSize(14);
+        canvas.Font().SetColor(clBlack);
+        canvas.TextOut(2, 2, "MMMM");
+        canvas.Font().SetStyle(TFontStyle::fsBold);
+        canvas.TextOut(2, 2, "MMMM"); // same colour, another font
+        canvas.Font().SetStyle(TFontStyles());
+        canvas.Font().SetColor(clRed);
+        canvas.TextOut(2, 2, "MMMM"); // over both
+    }
+    int black = 0, red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            black += image.pixel(x, y) == qRgb(0, 0, 0);
+            red += image.pixel(x, y) == qRgb(255, 0, 0);
+        }
+    EXPECT_GT(red, 50);
+    EXPECT_GT(black, 10) << "the bold glyphs reach beyond the regular red ones";
+    // Where the regular red glyphs are, nothing black remains on top.
+    QImage reference(120, 40, QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    {
+        QtCanvas canvas(&reference);
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        canvas.Font().SetName("Arial");
+        canvas.Font().SetSize(14);
+        canvas.Font().SetColor(clRed);
+        canvas.TextOut(2, 2, "MMMM");
+    }
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (reference.pixel(x, y) == qRgb(255, 0, 0))
+                ASSERT_EQ(image.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
+}
+
 // Drawing calls between words keep their order: a rectangle drawn after a word covers it.
 TEST(QtCanvasWords, LaterDrawingCoversGatheredWords) {
     QImage image(100, 30, QImage::Format_RGB32);
