@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <unordered_map>
 
 namespace orvalis {
 
@@ -149,31 +148,24 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
     word.reserve(MaxWordLen);
     const double limit = 0.95 * c.Width;
 
-    // Word widths per font, as most words of a text recur.
-    std::vector<std::unordered_map<std::string, int>> widths;
+    // The fonts the text uses, each with the height its words reach below their line top. Word widths
+    // are not kept here: the canvases keep the widths of the words they measured.
+    std::vector<int> fontHeights;
     int fontIndex = -1;
     auto currentFont = [&]() {
         if (fontIndex >= 0 && kept->Fonts[static_cast<size_t>(fontIndex)].SameValue(font))
             return fontIndex;
         const auto found = std::find_if(kept->Fonts.begin(), kept->Fonts.end(),
                                         [&](const TFont& f) { return f.SameValue(font); });
+        canvas.Font() = font;
         if (found != kept->Fonts.end()) {
             fontIndex = static_cast<int>(found - kept->Fonts.begin());
         } else {
             kept->Fonts.push_back(font);
-            widths.emplace_back();
+            fontHeights.push_back(canvas.TextHeight("M"));
             fontIndex = static_cast<int>(kept->Fonts.size()) - 1;
         }
-        canvas.Font() = font;
         return fontIndex;
-    };
-    std::vector<int> fontHeights;
-    auto fontHeight = [&](int index) {
-        while (fontHeights.size() <= static_cast<size_t>(index))
-            fontHeights.push_back(-1);
-        if (fontHeights[static_cast<size_t>(index)] < 0)
-            fontHeights[static_cast<size_t>(index)] = canvas.TextHeight("M");
-        return fontHeights[static_cast<size_t>(index)];
     };
 
     auto lastArea = [&]() { return static_cast<THyperLinkArea*>(hyperLinks.Get(hyperLinks.Count())); };
@@ -199,18 +191,8 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
 
     // Measures the word in the current font, wraps the line when it does not fit, and draws it.
     auto emit = [&]() -> int {
-        const int index = currentFont();
-        int w = 0;
-        if (!word.empty()) {
-            auto& cache = widths[static_cast<size_t>(index)];
-            const auto found = cache.find(word);
-            if (found != cache.end()) {
-                w = found->second;
-            } else {
-                w = canvas.TextWidth(word);
-                cache.emplace(word, w);
-            }
-        }
+        currentFont();
+        const int w = word.empty() ? 0 : canvas.TextWidth(word);
         if (x + w > limit) {
             if (link != 0 && hyperLinks.Count() > 0) {
                 // A link that runs over the line end gets one area per line.
@@ -230,7 +212,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
             item.X = x;
             item.Y = y;
             item.FontIndex = drawIndex;
-            item.Height = fontHeight(drawIndex);
+            item.Height = fontHeights[static_cast<size_t>(drawIndex)];
             item.TextStart = static_cast<uint32_t>(kept->Chars.size());
             item.TextLength = static_cast<uint32_t>(word.size());
             kept->Chars += word;
