@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace orvalis {
 namespace {
 
@@ -211,11 +213,27 @@ TEST(QtCanvas, Draw_IconBlendsOverWhatLiesBeneath) {
     EXPECT_EQ(b.Pixel(1, 0), clBlue);
 }
 
-} // namespace
-} // namespace orvalis
+// Text tests with the real fonts: white pictures, Arial at a point size, transparent text.
+QImage WhiteImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
 
-namespace orvalis {
-namespace {
+void PlainText(QtCanvas& canvas, int points, TColor color = clBlack) {
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.Font().SetName("Arial");
+    canvas.Font().SetSize(points);
+    canvas.Font().SetColor(color);
+}
+
+int CountPixels(const QImage& image, const std::function<bool(QRgb)>& which) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += which(image.pixel(x, y));
+    return n;
+}
 
 // Words gathered into glyph runs must look as if each had been drawn as text on its own: the glyphs
 // exactly; a line under or through a run may end a pixel apart, as runs measure their width unhinted.
@@ -242,28 +260,16 @@ TEST(QtCanvasWords, GatheredWordsMatchTextDrawnOneByOne) {
         {2, 40, "AV Wa To ", plain, clBlack},
         {2, 60, "    ", link, clBlue},
     };
-    QImage gathered(320, 90, QImage::Format_RGB32), direct(320, 90, QImage::Format_RGB32);
-    gathered.fill(Qt::white);
-    direct.fill(Qt::white);
+    QImage gathered = WhiteImage(320, 90), direct = WhiteImage(320, 90);
     {
         QtCanvas canvas(&gathered);
-        canvas.Brush().SetStyle(TBrushStyle::bsClear);
-        canvas.Font().SetName("Arial");
-        canvas.Font().SetSize(10);
+        PlainText(canvas, 10);
+        QPainter painter(&direct);
         for (const TWord& w : words) {
             canvas.Font().SetStyle(w.Style);
             canvas.Font().SetColor(w.Color);
             canvas.TextOut(w.X, w.Y, w.Text);
-        }
-    }
-    {
-        QPainter painter(&direct);
-        TFont font;
-        font.SetName("Arial");
-        font.SetSize(10);
-        for (const TWord& w : words) {
-            font.SetStyle(w.Style);
-            const QFont qfont = ToQFont(font);
+            const QFont qfont = ToQFont(canvas.Font());
             painter.setFont(qfont);
             painter.setPen(QColor(w.Color.R, w.Color.G, w.Color.B));
             painter.drawText(w.X, w.Y + QFontMetrics(qfont, &direct).ascent(), FromCp1252(w.Text));
@@ -278,55 +284,34 @@ TEST(QtCanvasWords, GatheredWordsMatchTextDrawnOneByOne) {
             // A line end: the pixel lies on a horizontal line of the run's colour.
             const QRgb line =
                 gathered.pixel(x, y) != qRgb(255, 255, 255) ? gathered.pixel(x, y) : direct.pixel(x, y);
-            const bool onLine =
-                (x > 0 && gathered.pixel(x - 1, y) == line) || (x > 0 && direct.pixel(x - 1, y) == line);
-            outsideLineEnds += !onLine;
+            outsideLineEnds +=
+                !(x > 0 && (gathered.pixel(x - 1, y) == line || direct.pixel(x - 1, y) == line));
         }
     EXPECT_EQ(outsideLineEnds, 0);
     EXPECT_LE(differing, 6); // at most one pixel at each of the six decorated words' ends
-    if (outsideLineEnds != 0 || differing > 6) {
-        gathered.save("/tmp/orvalis-words-gathered.png");
-        direct.save("/tmp/orvalis-words-direct.png");
-    }
 }
 
 // Words of another colour keep their order: the later one covers the earlier where they overlap. Words of
 // one colour may wait side by side whatever their fonts, and still cover what was drawn before them.
 TEST(QtCanvasWords, LaterColourCoversEarlierWords) {
-    QImage image(120, 40, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = WhiteImage(120, 40), reference = WhiteImage(120, 40);
     {
         QtCanvas canvas(&image);
-        canvas.Brush().SetStyle(TBrushStyle::bsClear);
-        canvas.Font().SetName("Arial");
-        canvas.Font().SetSize(14);
-        canvas.Font().SetColor(clBlack);
+        PlainText(canvas, 14);
         canvas.TextOut(2, 2, "MMMM");
         canvas.Font().SetStyle(TFontStyle::fsBold);
         canvas.TextOut(2, 2, "MMMM"); // same colour, another font
         canvas.Font().SetStyle(TFontStyles());
         canvas.Font().SetColor(clRed);
         canvas.TextOut(2, 2, "MMMM"); // over both
+        QtCanvas alone(&reference);
+        PlainText(alone, 14, clRed);
+        alone.TextOut(2, 2, "MMMM");
     }
-    int black = 0, red = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            black += image.pixel(x, y) == qRgb(0, 0, 0);
-            red += image.pixel(x, y) == qRgb(255, 0, 0);
-        }
-    EXPECT_GT(red, 50);
-    EXPECT_GT(black, 10) << "the bold glyphs reach beyond the regular red ones";
+    EXPECT_GT(CountPixels(image, [](QRgb c) { return c == qRgb(255, 0, 0); }), 50);
+    EXPECT_GT(CountPixels(image, [](QRgb c) { return c == qRgb(0, 0, 0); }), 10)
+        << "the bold glyphs reach beyond the regular red ones";
     // Where the regular red glyphs are, nothing black remains on top.
-    QImage reference(120, 40, QImage::Format_RGB32);
-    reference.fill(Qt::white);
-    {
-        QtCanvas canvas(&reference);
-        canvas.Brush().SetStyle(TBrushStyle::bsClear);
-        canvas.Font().SetName("Arial");
-        canvas.Font().SetSize(14);
-        canvas.Font().SetColor(clRed);
-        canvas.TextOut(2, 2, "MMMM");
-    }
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (reference.pixel(x, y) == qRgb(255, 0, 0))
@@ -335,24 +320,16 @@ TEST(QtCanvasWords, LaterColourCoversEarlierWords) {
 
 // Drawing calls between words keep their order: a rectangle drawn after a word covers it.
 TEST(QtCanvasWords, LaterDrawingCoversGatheredWords) {
-    QImage image(100, 30, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = WhiteImage(100, 30);
     {
         QtCanvas canvas(&image);
-        canvas.Brush().SetStyle(TBrushStyle::bsClear);
-        canvas.Font().SetName("Arial");
-        canvas.Font().SetSize(12);
+        PlainText(canvas, 12);
         canvas.TextOut(2, 2, "MMMM");
         canvas.Brush().SetStyle(TBrushStyle::bsSolid);
         canvas.Brush().SetColor(clWhite);
-        canvas.Pen().SetStyle(TPenStyle::psClear);
         canvas.FillRect(TRect{0, 0, 100, 30});
     }
-    int dark = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            dark += qGray(image.pixel(x, y)) < 128;
-    EXPECT_EQ(dark, 0);
+    EXPECT_EQ(CountPixels(image, [](QRgb c) { return qGray(c) < 128; }), 0);
 }
 
 } // namespace
