@@ -83,10 +83,8 @@ void GCustomParserControl::LayoutAndResize() {
         RunLayout(*canvas);
     } else {
         // An empty control takes its parent's size, as its paint would find.
-        if (Parent() != nullptr) {
-            FXMax = Parent()->Width();
+        if (Parent() != nullptr)
             FYMax = Parent()->Height();
-        }
         PaintNow();
     }
     if (Parent() != nullptr)
