@@ -22,15 +22,6 @@ namespace orvalis {
 namespace {
 constexpr const char* ProgramCaption = "Orvalis 2.0 release 2";
 constexpr auto FarewellPause = std::chrono::milliseconds(2000);
-
-// Shows the hourglass over the whole screen while it lives, also when the creation is abandoned.
-class THourGlass {
-public:
-    THourGlass() { Application().SetScreenCursor(crHourGlass); }
-    ~THourGlass() { Application().SetScreenCursor(crDefault); }
-    THourGlass(const THourGlass&) = delete;
-    THourGlass& operator=(const THourGlass&) = delete;
-};
 } // namespace
 
 TMainForm::TMainForm() {
@@ -115,6 +106,11 @@ void TMainForm::FormCreate() {
     MainText = CreateRenderer(MainTextCtrl);
     HintText = CreateRenderer(HintTextCtrl);
     SetRendererOffsets();
+    Contents->Connect(Topic.get());
+    Topic->Connect(Contents.get(), SearchEdit, MainText);
+    Search->Connect(Topic.get(), {HeaderBk, MainBk, BtnPnlBk, EntryIntroBtn});
+    ClipboardCopy = std::make_unique<TClipboardCopy>(MainTextToClipBrdBtn, MainTextHeaderLbl, MainText);
+    BindHandlers();
 
     QuizLines = std::make_unique<std::vector<std::string>>();
 
@@ -161,6 +157,8 @@ void TMainForm::LoadBackground(const std::string& stem, TBackground& target) {
 
 void TMainForm::FormShow(TObject*) {
     FreeIntroForm();
+    ResetBtnClick(this);
+    BtnMouseIn(DisclaimerIntroBtn);
 }
 
 void TMainForm::FormMinimize(TObject*) {

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "content/idb_rec_file.h"
 #include "controls/base_btn.h"
 #include "controls/parser_control.h"
 #include "controls/text_control.h"
-#include "content/idb_rec_file.h"
 #include "imaging/pmulti_image.h"
+#include "output/clipboard_copy.h"
 #include "platform/form.h"
+#include "reading/contents_pane.h"
+#include "reading/keyword_search.h"
+#include "reading/reading_state.h"
+#include "reading/topic_display.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -31,22 +37,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The navigation state: a set of these bits.
-enum TNavFlag : uint8_t {
-    nfContent = 0x01,
-    nfExtraInfo = 0x02,
-    nfRecipe = 0x04,
-    nfSearch = 0x08,
-    nfHyperLink = 0x10,
-    nfSection1 = 0x20,
-    nfSection2 = 0x40,
-    nfSection3 = 0x80,
-};
-
 // The program's working window: borderless, stay-on-top, as large as the screen, with the content panel of
 // the chosen layout centred in it. Creating it lays out the 640x480 design, scales it for the screen and
 // loads the record database behind the splash. Controls belong to the window (parent-owns-children).
-class TMainForm : public TForm {
+class TMainForm : public TForm, public TReadingState, public TReadingHost {
 public:
     TMainForm();
     ~TMainForm() override;
@@ -62,7 +56,32 @@ public:
 
     // Loads "I\B\" + stem + the variant's suffix into the background; a missing or undecodable file leaves
     // it without a picture.
-    void LoadBackground(const std::string& stem, TBackground& target);
+    void LoadBackground(const std::string& stem, TBackground& target) override;
+
+    // Navigation between pages, sections and modes; every handler ends in UpdateStatus.
+    void EntryBtnClick(TObject* Sender) override;
+    void BackBtnClick(TObject* Sender);
+    void MainMenuBtnClick(TObject* Sender);
+    void ResetBtnClick(TObject* Sender) override;
+    // Makes every control agree with the navigation state.
+    void UpdateStatus(TObject* Sender) override;
+    void MinimizeBtnClick(TObject* Sender);
+    void QuitBtnClick(TObject* Sender);
+    void MainTextClick(TObject* Sender);
+    void MainTextCtrlCanResize(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize);
+    void HintTextCtrlCanResize(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize);
+
+    // Feedback on the buttons: the underline under the pointer, the intro page's hints, pressed colours.
+    void BtnMouseIn(TObject* Sender);
+    void BtnMouseOut(TObject* Sender);
+    void aBtnMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void aBtnMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+
+    // The reading areas and the clipboard button, each with its controls and handlers.
+    std::unique_ptr<TContentsPane> Contents;
+    std::unique_ptr<TTopicDisplay> Topic;
+    std::unique_ptr<TKeywordSearch> Search;
+    std::unique_ptr<TClipboardCopy> ClipboardCopy;
 
     const TPalette* GetPalette() const override;
 
@@ -115,6 +134,7 @@ public:
     TLabel* ContentHeaderBk = nullptr;
     TLabel* ContentHeader = nullptr;
     GTextControl* ContentLst = nullptr;
+    std::array<TBaseBtn*, TContentsPane::LetterCount> BaseBtns{};
     TBaseBtn* GoToBtn = nullptr;
     TPanel* GoToPnl = nullptr;
     TBkControl* GoToPnlBk = nullptr;
@@ -155,12 +175,6 @@ public:
     GParserControl* MainText = nullptr;
     GParserControl* HintText = nullptr;
 
-    uint8_t NavFlags = 0;
-    // The record database; none after the close query freed it.
-    std::unique_ptr<TiDbRecFile> RecFile;
-    int32_t TopicId = 0;
-    int32_t ExtraInfoOrdinal = 0;
-    int32_t RecipeOrdinal = 0;
     // The quiz's lines; none after the close query freed them.
     std::unique_ptr<std::vector<std::string>> QuizLines;
 
@@ -171,7 +185,7 @@ private:
     void CreateButtonStrip();
     void CreateIntroPage();
     void CreateMainPage();
-    void CreateNavPages();
+    void CreateHyperLinkPage();
     void CreateSelfTestPages();
     // Design colours replaced by what an 8-bit screen can show.
     void AdaptColors();
@@ -182,6 +196,10 @@ private:
     void SetRendererOffsets();
     std::vector<GTextControl*> Lists() const;
     static void SetCursors(TWinControl& parent);
+    // Binds the navigation and feedback handlers to the controls.
+    void BindHandlers();
+    // The page shown in MainPages.
+    bool IntroPageShown() const;
 };
 
 } // namespace orvalis

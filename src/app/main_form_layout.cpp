@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 #include "app/screen_variant.h"
 #include "controls/bk_control.h"
+#include "controls/design_controls.h"
 #include "controls/gauge.h"
 #include "controls/hand_cursors.h"
 #include "platform/canvas.h"
@@ -20,111 +21,8 @@ namespace orvalis {
 
 namespace {
 
-constexpr TColor WindowColor = TColor::FromRgb(0xEAD291);
 constexpr TColor TitleColor = TColor::FromRgb(0x6D3A0D);
 constexpr TColor TitleShadowColor = TColor::FromRgb(0xA99D60);
-constexpr TColor HeaderColor = TColor::FromRgb(0xE6490E);
-constexpr TColor HeaderShadowColor = TColor::FromRgb(0x857001);
-constexpr TColor FaceBrushColor = TColor::FromRgb(0xF8E4B2);
-constexpr TColor FacePenColor = TColor::FromRgb(0xEAD291);
-constexpr TColor HistoryColor = TColor::FromRgb(0xF0E2BD);
-
-struct TTextLook {
-    const char* FontName = "Arial";
-    int Height = 11; // pixels, without internal leading
-    TFontStyles Style;
-    TColor Color = clBlack;
-    TAlignment Alignment = TAlignment::taLeftJustify;
-};
-
-TLabel* MakeLabel(TWinControl* parent, TRect bounds, const std::string& caption, const TTextLook& look) {
-    auto* label = new TLabel(parent);
-    label->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-    label->SetCaption(caption);
-    label->SetTransparent(true);
-    label->SetAlignment(look.Alignment);
-    TFont font = label->Font();
-    font.SetName(look.FontName);
-    font.SetHeight(-look.Height);
-    font.SetStyle(look.Style);
-    font.SetColor(look.Color);
-    label->SetFont(font);
-    return label;
-}
-
-// A title and its shadow one pixel right and below, in Tahoma bold 13 pixels; the shadow is drawn first.
-void MakeHeaderPair(TWinControl* parent, int width, const std::string& caption, TLabel*& header,
-                    TLabel*& shadow, int left = 15, int top = 0) {
-    TTextLook look{"Tahoma", 13, TFontStyle::fsBold, HeaderShadowColor};
-    shadow = MakeLabel(parent, Bounds(left + 1, top + 1, width, 22), caption, look);
-    look.Color = HeaderColor;
-    header = MakeLabel(parent, Bounds(left, top, width, 22), caption, look);
-}
-
-// A picture area filling its parent: the picture alone, no frame, no fill.
-TBkControl* MakeBackground(TWinControl* parent) {
-    auto* bk = new TBkControl(parent);
-    bk->SetAlign(TAlign::alClient);
-    bk->Background().Brush().SetStyle(TBrushStyle::bsClear);
-    bk->Background().Pen().SetStyle(TPenStyle::psClear);
-    return bk;
-}
-
-enum class TFace { None, Drawn };
-
-// A button whose caption is centred by fractions of its size, so that it stays centred in every layout.
-// Buttons with a face carry the design's face (brush, pen of width 2) over a white shadow one step right
-// and down; the others draw only their caption (and their 3-D frames under the mouse).
-TBaseBtn* MakeButton(TWinControl* parent, TRect bounds, const std::string& caption, const std::string& hint,
-                     TFace face) {
-    auto* button = new TBaseBtn(parent);
-    button->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-    button->SetCaption(caption);
-    button->SetHint(hint);
-    button->SetShowHint(!hint.empty());
-    const double w = std::max(1, bounds.Width()), h = std::max(1, bounds.Height());
-    button->SetFaceVisible(face == TFace::Drawn);
-    if (face == TFace::Drawn) {
-        button->Brush().SetColor(FaceBrushColor);
-        button->Pen().SetColor(FacePenColor);
-        button->Pen().SetWidth(2);
-        button->SetShadowColor(clWhite);
-        button->SetFaceXOffset(0);
-        button->SetFaceYOffset(0);
-        button->SetFaceWidth((w - 2) / w);
-        button->SetFaceHeight((h - 2) / h);
-        button->SetShadowXOffset(2 / w);
-        button->SetShadowYOffset(2 / h);
-        button->SetCaptionXRound(8);
-        button->SetCaptionYRound(8);
-    }
-    if (!caption.empty()) {
-        const std::unique_ptr<TCanvas> canvas = CreateMeasureCanvas();
-        canvas->Font() = button->Font();
-        const TSize text = canvas->TextExtent(caption);
-        const double faceWidth = face == TFace::Drawn ? w - 2 : w;
-        const double faceHeight = face == TFace::Drawn ? h - 2 : h;
-        button->SetCaptionXOffset(std::max(0.0, (faceWidth - text.cx) / 2) / w);
-        button->SetCaptionYOffset(std::max(0.0, (faceHeight - text.cy) / 2) / h);
-    }
-    return button;
-}
-
-GTextControl* MakeList(TWinControl* parent, TRect bounds) {
-    auto* list = new GTextControl(parent);
-    list->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-    list->SetItemHeight(16);
-    list->SetCursor(crHandCursor);
-    LoadScrollPictures(*list);
-    return list;
-}
-
-TPanel* MakePanel(TWinControl* parent, TAlign align, int width, int height) {
-    auto* panel = new TPanel(parent);
-    panel->SetBounds(0, 0, width, height);
-    panel->SetAlign(align);
-    return panel;
-}
 
 } // namespace
 
@@ -215,74 +113,58 @@ void TMainForm::CreateIntroPage() {
     HintTextCtrl->SetVertScrollIncrement(30);
 }
 
+// The reading page: the left column's three pages, the picture of the right column, the topic display and
+// the search gauge over it, and the two output buttons under the text.
 void TMainForm::CreateMainPage() {
     NavPages = new TPageStack(MainPage);
     NavPages->SetBounds(0, 0, 219, 380);
     NavPages->SetAlign(TAlign::alLeft);
-    CreateNavPages();
+    ContentPage = &NavPages->AddPage("Content");
+    SearchPage = &NavPages->AddPage("Search");
+    HyperLinkPage = &NavPages->AddPage("HyperLink");
+    Contents = std::make_unique<TContentsPane>(*this, *this, ContentPage);
+    CreateHyperLinkPage();
 
     MainBk = new TBkControl(MainPage);
     MainBk->SetBounds(219, 0, 421, 380);
     MainBk->Background().Brush().SetStyle(TBrushStyle::bsClear);
     MainBk->Background().Pen().SetStyle(TPenStyle::psClear);
-    MakeHeaderPair(MainPage, 400, "", MainTextHeaderLbl, MainTextHeaderBkLbl, 230, 0);
-    MainTextCtrl = new TScrollBox(MainPage);
-    MainTextCtrl->SetBounds(230, 28, 400, 310);
-    MainTextCtrl->SetVertScrollIncrement(27);
-    SearchGauge = new TGauge(MainPage);
-    SearchGauge->SetBounds(230, 350, 400, 5);
-    SearchGauge->Hide();
+    Topic = std::make_unique<TTopicDisplay>(*this, *this, MainPage, ContentPage);
+    Search = std::make_unique<TKeywordSearch>(*this, *this, SearchPage, MainPage);
+    MainTextToClipBrdBtn = MakeButton(MainPage, Bounds(487, 362, 70, 18), "Klembord",
+                                      "Huidige onderdeel naar het klembord kopieren", TFace::Drawn);
+    MainTextPrintBtn = MakeButton(MainPage, Bounds(560, 362, 70, 18), "Afdrukken",
+                                  "Huidige onderdeel afdrukken", TFace::Drawn);
+    MainTextToClipBrdBtn->Hide();
+    MainTextPrintBtn->Hide();
 
-    const auto textButton = [this](int left, int width, const char* caption) {
-        return MakeButton(MainPage, Bounds(left, 362, width, 18), caption, "", TFace::Drawn);
-    };
-    MainInfoBtn = textButton(230, 85, "Informatie");
-    ExtraInfoBtn = textButton(315, 85, "Extra informatie");
-    RecipeBtn = textButton(400, 85, "Recept");
-    MainTextToClipBrdBtn = textButton(487, 70, "Klembord");
-    MainTextPrintBtn = textButton(560, 70, "Afdrukken");
+    NavPage1Bk = Contents->NavPage1Bk;
+    ContentHeader = Contents->ContentHeader;
+    ContentHeaderBk = Contents->ContentHeaderBk;
+    ContentLst = Contents->ContentLst;
+    BaseBtns = Contents->BaseBtns;
+    MainTextHeaderLbl = Topic->MainTextHeaderLbl;
+    MainTextHeaderBkLbl = Topic->MainTextHeaderBkLbl;
+    MainTextCtrl = Topic->MainTextCtrl;
+    MainInfoBtn = Topic->MainInfoBtn;
+    ExtraInfoBtn = Topic->ExtraInfoBtn;
+    RecipeBtn = Topic->RecipeBtn;
+    GoToBtn = Topic->GoToBtn;
+    GoToPnl = Topic->GoToPnl;
+    GoToPnlBk = Topic->GoToPnlBk;
+    GoToLst = Topic->GoToLst;
+    NavPage2Bk = Search->NavPage2Bk;
+    SearchHeader = Search->SearchHeader;
+    SearchHeaderBk = Search->SearchHeaderBk;
+    SearchEditLbl = Search->SearchEditLbl;
+    SearchEdit = Search->SearchEdit;
+    SearchEditExpLbl = Search->SearchEditExpLbl;
+    QueryResultsLst = Search->QueryResultsLst;
+    QueryResultsLstLbl = Search->QueryResultsLstLbl;
+    SearchGauge = Search->SearchGauge;
 }
 
-// The list of the contents page, the history button and the history panel have no design position in
-// the window's description yet; they sit where the contents list and its buttons go.
-void TMainForm::CreateNavPages() {
-    ContentPage = &NavPages->AddPage("Content");
-    SearchPage = &NavPages->AddPage("Search");
-    HyperLinkPage = &NavPages->AddPage("HyperLink");
-
-    NavPage1Bk = MakeBackground(ContentPage);
-    MakeHeaderPair(ContentPage, 198, "Inhoud", ContentHeader, ContentHeaderBk);
-    ContentLst = MakeList(ContentPage, Bounds(15, 28, 198, 240));
-    GoToBtn = MakeButton(ContentPage, Bounds(128, 352, 85, 18), "Historie", "", TFace::Drawn);
-    GoToBtn->Hide();
-    GoToPnl = new TPanel(ContentPage);
-    GoToPnl->SetBounds(15, 28, 198, 240);
-    GoToPnl->Hide();
-    GoToPnlBk = MakeBackground(GoToPnl);
-    GoToPnlBk->Background().Brush().SetStyle(TBrushStyle::bsSolid);
-    GoToPnlBk->Background().Pen().SetStyle(TPenStyle::psSolid);
-    GoToPnlBk->Background().Brush().SetColor(WindowColor);
-    GoToPnlBk->Background().Pen().SetColor(WindowColor);
-    GoToLst = MakeList(GoToPnl, Bounds(0, 0, 198, 240));
-    GoToLst->SetColor(HistoryColor);
-
-    NavPage2Bk = MakeBackground(SearchPage);
-    MakeHeaderPair(SearchPage, 198, "Zoeken", SearchHeader, SearchHeaderBk);
-    SearchEditLbl = MakeLabel(SearchPage, Bounds(15, 28, 198, 14), "Trefwoorden:", {});
-    SearchEdit = new TEdit(SearchPage);
-    SearchEdit->SetBounds(15, 43, 198, 18);
-    SearchEdit->SetColor(clWhite);
-    SearchEditExpLbl =
-        MakeLabel(SearchPage, Bounds(15, 68, 198, 60),
-                  "Vul hierboven \xE9\xE9n of meerdere trefwoorden in en druk op Enter om het zoeken "
-                  "te starten. Het resultaat wordt in onderstaande lijst geplaatst.",
-                  {});
-    SearchEditExpLbl->SetWordWrap(true);
-    QueryResultsLst = MakeList(SearchPage, Bounds(15, 133, 198, 194));
-    QueryResultsLstLbl = MakeLabel(SearchPage, Bounds(15, 327, 198, 30), "Gevonden onder",
-                                   {"Arial", 11, {}, clBlack, TAlignment::taCenter});
-    QueryResultsLstLbl->SetWordWrap(true);
-
+void TMainForm::CreateHyperLinkPage() {
     NavPage3Bk = MakeBackground(HyperLinkPage);
     MakeHeaderPair(HyperLinkPage, 198, "Verwijzingen", HyperLinkHeader, HyperLinkHeaderBk);
     const TTextLook bold{"Arial", 11, TFontStyle::fsBold};

@@ -258,6 +258,15 @@ bool TControl::Focused() const {
     return FWidget->hasFocus();
 }
 
+bool TControl::SetFocus() {
+    if (!FWidget->isVisible() || !FWidget->isEnabled())
+        return false;
+    if (FWidget->focusPolicy() == Qt::NoFocus)
+        FWidget->setFocusPolicy(Qt::ClickFocus);
+    FWidget->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
 void TControl::Invalidate() {
     FWidget->update();
 }

@@ -87,6 +87,9 @@ public:
     void SetEnabled(bool value);
     // Whether the control's window has the keyboard focus.
     bool Focused() const;
+    // Gives the control's window the keyboard focus; false when it cannot take it (for example while its
+    // window is hidden).
+    bool SetFocus();
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
 

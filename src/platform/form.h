@@ -99,4 +99,13 @@ private:
 
 TApplication& Application();
 
+// Shows the hourglass over the whole program while it lives, also when the work it covers throws.
+class THourGlass {
+public:
+    THourGlass() { Application().SetScreenCursor(crHourGlass); }
+    ~THourGlass() { Application().SetScreenCursor(crDefault); }
+    THourGlass(const THourGlass&) = delete;
+    THourGlass& operator=(const THourGlass&) = delete;
+};
+
 } // namespace orvalis

@@ -1,6 +1,7 @@
 #include "reading/title_lines.h"
 
 #include <algorithm>
+#include <charconv>
 #include <utility>
 
 namespace orvalis {
@@ -24,6 +25,17 @@ std::string_view TitleOfLine(std::string_view line) {
 
 std::string_view KeyOfLine(std::string_view line) {
     return line.substr(0, line.find('|'));
+}
+
+int32_t OrdinalOfLine(std::string_view line) {
+    if (line.find('|') == std::string_view::npos)
+        return 0;
+    const std::string_view key = KeyOfLine(line);
+    int32_t value = 0;
+    const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), value);
+    if (error != std::errc() || end != key.data() + key.size())
+        return 0;
+    return value;
 }
 
 void SortTitleLines(std::vector<std::string>& lines, int lo, int hi) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,9 @@ namespace orvalis {
 // history) before the first "|", the shown title after it, taken as at most 255 characters.
 std::string_view TitleOfLine(std::string_view line);
 std::string_view KeyOfLine(std::string_view line);
+// The key of a line that holds a "|", as a whole decimal number; 0 when there is no "|" or the key is not a
+// number in the 32-bit range.
+int32_t OrdinalOfLine(std::string_view line);
 
 // Sorts lines lo..hi (0-based, inclusive) in place by title, comparing unsigned bytes without case folding
 // or locale, so "Zink" comes before "ijzer" and accented letters after all plain ones. The quicksort the

@@ -1,0 +1,54 @@
+#include "output/clipboard_copy.h"
+#include "controls/base_btn.h"
+#include "controls/parser_control.h"
+#include "platform/label.h"
+#include "platform/services.h"
+
+namespace orvalis {
+
+namespace {
+constexpr std::string_view LineBreak = "\r\n";
+constexpr std::string_view PublisherNotice =
+    "\xA9 Uitgeverij Orvalis. Alle rechten voorbehouden; overname alleen met bronvermelding.";
+constexpr std::string_view SourceLine = "Bron: Orvalis 2.0 - Gezond worden en gezond blijven met de natuur, "
+                                        "uitgegeven door Uitgeverij Orvalis.";
+} // namespace
+
+std::string PlainTopicText(std::string_view markup) {
+    std::string plain;
+    plain.reserve(markup.size());
+    // The last ">" decides whether a "<" closes: one search instead of one per "<".
+    const size_t lastClose = markup.rfind('>');
+    for (size_t i = 0; i < markup.size(); ++i) {
+        const char c = markup[i];
+        if (c == '<' && lastClose != std::string_view::npos && lastClose > i) {
+            i = markup.find('>', i);
+            continue;
+        }
+        if (c == '{' || c == '}')
+            continue;
+        plain += c;
+    }
+    return plain;
+}
+
+std::string ClipboardTopicText(std::string_view header, std::string_view markup) {
+    std::string text = (std::string(header) + std::string(LineBreak)).substr(0, 255);
+    text += PlainTopicText(markup);
+    text += LineBreak;
+    text += PublisherNotice;
+    text += LineBreak;
+    text += SourceLine;
+    return text;
+}
+
+void TClipboardCopy::MainTextToClipBrdBtnClick(TObject* Sender) {
+    if (Sender != FButton || !FText)
+        return;
+    const char* markup = FText->GetText();
+    if (!markup || !*markup)
+        return;
+    Clipboard().SetText(ClipboardTopicText(FHeader->Caption(), markup));
+}
+
+} // namespace orvalis

@@ -1,0 +1,173 @@
+#include "reading/contents_pane.h"
+#include "controls/base_btn.h"
+#include "controls/bk_control.h"
+#include "controls/design_controls.h"
+#include "platform/form.h"
+#include "platform/panel.h"
+#include "reading/title_lines.h"
+#include "reading/title_row_drawing.h"
+#include "reading/topic_display.h"
+
+#include <string>
+#include <vector>
+
+namespace orvalis {
+
+namespace {
+// The letter rows under the list: "A"-"I", "J"-"Q", "R"-"Z", each row centred under the list's 198
+// pixels with buttons of 20x18 one column of 22 apart.
+constexpr int ListLeft = 15, ListWidth = 198, LetterTop = 274, LetterStep = 22, LetterWidth = 20,
+              LetterHeight = 18, RowStep = 24;
+constexpr std::array<int, 3> RowStarts{0, 9, 17};
+
+TRect LetterBounds(int letter) {
+    int row = 2;
+    while (row > 0 && letter < RowStarts[row])
+        --row;
+    const int rowEnd = row + 1 < 3 ? RowStarts[row + 1] : TContentsPane::LetterCount;
+    const int inRow = rowEnd - RowStarts[row];
+    const int rowLeft = ListLeft + (ListWidth - (inRow * LetterStep - (LetterStep - LetterWidth))) / 2;
+    return Bounds(rowLeft + (letter - RowStarts[row]) * LetterStep, LetterTop + row * RowStep, LetterWidth,
+                  LetterHeight);
+}
+} // namespace
+
+TContentsPane::TContentsPane(TReadingState& state, TReadingHost& host, TWinControl* contentPage)
+    : FState(state), FHost(host) {
+    NavPage1Bk = MakeBackground(contentPage);
+    MakeHeaderPair(contentPage, 198, "Inhoud", ContentHeader, ContentHeaderBk);
+    ContentLst = MakeList(contentPage, Bounds(ListLeft, 28, ListWidth, 240));
+    ContentLst->OnMouseUp = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
+        ContentLstMouseUp(sender, button, shift, x, y);
+    };
+    ContentLst->OnDrawItem = [this](TWinControl* control, int index, TRect rect, TOwnerDrawState drawState) {
+        ContentLstDrawItem(control, index, rect, drawState);
+    };
+    for (int i = 0; i < LetterCount; ++i) {
+        TBaseBtn* button = MakeButton(contentPage, LetterBounds(i), std::string(1, char('A' + i)),
+                                      "Ga in de inhoudsopgave naar deze letter", TFace::None);
+        button->SetEnabled(false);
+        button->OnClick = [this](TObject* sender) { BaseBtnNClick(sender); };
+        BaseBtns[static_cast<size_t>(i)] = button;
+    }
+}
+
+TBaseBtn* TContentsPane::LetterButton(char letter) const {
+    if (letter < 'A' || letter > 'Z')
+        return nullptr;
+    return BaseBtns[static_cast<size_t>(letter - 'A')];
+}
+
+void TContentsPane::ShowContentBtnClick(TObject* Sender) {
+    {
+        const THourGlass hourGlass;
+        if (FTopic)
+            FTopic->ClearDisplay();
+        if (ContentLst->Items().Count() > 0) {
+            ContentLst->Items().BeginUpdate();
+            ContentLst->Clear();
+            ContentLst->Items().EndUpdate();
+        }
+        Application().ProcessMessages();
+        for (TBaseBtn* button : BaseBtns)
+            button->SetEnabled(false);
+
+        TiDbRecFile* file = FState.RecFile.get();
+        if (file) {
+            file->SelectAll();
+            if (const char code = FState.SectionCode())
+                file->SelectSection(code);
+            if (file->SelectedCount() < 1) {
+                TiDbRec none;
+                file->GetSelected(1, none);
+                if (FTopic)
+                    FTopic->ShowRecord(none);
+            } else {
+                TBaseBtn* first = nullptr;
+                for (TBaseBtn* button : BaseBtns) {
+                    button->SetEnabled(file->HasInitial(button->Caption()[0]));
+                    if (!first && button->Enabled())
+                        first = button;
+                }
+                std::vector<std::string> lines;
+                file->ListTitles(TTitleSelector::tsAll, lines);
+                if (!lines.empty())
+                    SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
+                ContentLst->Items().BeginUpdate();
+                ContentLst->Clear();
+                ContentLst->SetItems(lines);
+                ContentLst->Items().EndUpdate();
+                ContentLst->SetItemIndex(-1);
+                if (first)
+                    BaseBtnNClick(first);
+            }
+        }
+    }
+    FHost.UpdateStatus(Sender);
+}
+
+int TContentsPane::FindLetter(char letter, int from, int to) const {
+    for (int i = from; i < to; ++i) {
+        const std::string_view title = TitleOfLine(ContentLst->Items()[i]);
+        if (!title.empty() && title[0] == letter)
+            return i;
+    }
+    return -1;
+}
+
+void TContentsPane::SelectLine(int index, TObject* Sender) {
+    ContentLst->SetItemIndex(index);
+    ContentLstSelect(Sender);
+}
+
+void TContentsPane::BaseBtnNClick(TObject* Sender) {
+    auto* button = dynamic_cast<TBaseBtn*>(Sender);
+    if (!button || button->Caption().empty() || ContentLst->Items().Count() == 0)
+        return;
+    const char letter = button->Caption()[0];
+    const int count = ContentLst->Items().Count();
+    const int selected = ContentLst->ItemIndex();
+    const int ahead = FindLetter(letter, selected + 1, count);
+    if (ahead >= 0) {
+        SelectLine(ahead, Sender);
+        FHost.UpdateStatus(Sender);
+        return;
+    }
+    if (selected > 0) {
+        const int wrapped = FindLetter(letter, 0, selected);
+        if (wrapped >= 0)
+            SelectLine(wrapped, Sender);
+    }
+    FHost.UpdateStatus(Sender);
+}
+
+void TContentsPane::ContentLstSelect(TObject* Sender) {
+    if (FTopic)
+        FTopic->GoToPnl->Hide();
+    TiDbRecFile* file = FState.RecFile.get();
+    if (!file || file->SelectedCount() < 1 || ContentLst->Items().Count() == 0 || ContentLst->ItemIndex() < 0)
+        return;
+    const int32_t ordinal = OrdinalOfLine(ContentLst->Items()[ContentLst->ItemIndex()]);
+    if (ordinal == 0)
+        return;
+    FState.Set(nfContent);
+    FState.Clear(nfExtraInfo | nfRecipe | nfSearch | nfHyperLink);
+    TiDbRec record;
+    file->GetSelected(ordinal, record);
+    if (FTopic)
+        FTopic->ShowRecord(record);
+    if (Sender != ContentLst)
+        ContentLst->SetTopIndex(ContentLst->ItemIndex());
+    FHost.UpdateStatus(Sender);
+}
+
+void TContentsPane::ContentLstMouseUp(TObject* Sender, TMouseButton, TShiftState, int, int) {
+    if (ContentLst->ItemIndex() >= 0)
+        ContentLstSelect(Sender);
+}
+
+void TContentsPane::ContentLstDrawItem(TWinControl*, int Index, TRect Rect, TOwnerDrawState State) {
+    DrawTitleRow(*ContentLst, *NavPage1Bk, Index, Rect, State);
+}
+
+} // namespace orvalis

@@ -1,0 +1,171 @@
+#include "reading/keyword_search.h"
+#include "content/idb_query.h"
+#include "controls/bk_control.h"
+#include "controls/design_controls.h"
+#include "controls/gauge.h"
+#include "controls/gauge_progress.h"
+#include "platform/edit.h"
+#include "platform/form.h"
+#include "platform/panel.h"
+#include "reading/search_query.h"
+#include "reading/title_lines.h"
+#include "reading/title_row_drawing.h"
+#include "reading/topic_display.h"
+
+#include <string>
+#include <vector>
+
+namespace orvalis {
+
+TKeywordSearch::TKeywordSearch(TReadingState& state, TReadingHost& host, TWinControl* searchPage,
+                               TWinControl* mainPage)
+    : FState(state), FHost(host) {
+    NavPage2Bk = MakeBackground(searchPage);
+    MakeHeaderPair(searchPage, 198, "Zoeken", SearchHeader, SearchHeaderBk);
+    SearchEditLbl = MakeLabel(searchPage, Bounds(15, 28, 198, 14), "Trefwoorden:", {});
+    SearchEdit = new TEdit(searchPage);
+    SearchEdit->SetBounds(15, 43, 198, 18);
+    SearchEdit->SetColor(clWhite);
+    SearchEdit->OnKeyDown = [this](TObject* sender, int& key, TShiftState shift) {
+        SearchEditKeyDown(sender, key, shift);
+    };
+    SearchEditExpLbl =
+        MakeLabel(searchPage, Bounds(15, 68, 198, 60),
+                  "Vul hierboven \xE9\xE9n of meerdere trefwoorden in en druk op Enter om het zoeken "
+                  "te starten. Het resultaat wordt in onderstaande lijst geplaatst.",
+                  {});
+    SearchEditExpLbl->SetWordWrap(true);
+    QueryResultsLst = MakeList(searchPage, Bounds(15, 133, 198, 194));
+    QueryResultsLst->OnMouseUp = [this](TObject* sender, TMouseButton button, TShiftState shift, int x,
+                                        int y) { QueryResultsLstMouseUp(sender, button, shift, x, y); };
+    QueryResultsLst->OnDrawItem = [this](TWinControl* control, int index, TRect rect,
+                                         TOwnerDrawState drawState) {
+        QueryResultsLstDrawItem(control, index, rect, drawState);
+    };
+    QueryResultsLstLbl = MakeLabel(searchPage, Bounds(15, 327, 198, 30), "Gevonden onder",
+                                   {"Arial", 11, {}, clBlack, TAlignment::taCenter});
+    QueryResultsLstLbl->SetWordWrap(true);
+
+    SearchGauge = new TGauge(mainPage);
+    SearchGauge->SetBounds(230, 350, 400, 5);
+    SearchGauge->Hide();
+}
+
+void TKeywordSearch::Connect(TTopicDisplay* topic, const TWindowParts& parts) {
+    FTopic = topic;
+    FParts = parts;
+}
+
+void TKeywordSearch::SearchBtnClick(TObject*) {
+    if (FParts.HeaderBk)
+        FHost.LoadBackground("m_t", FParts.HeaderBk->Background());
+    if (FParts.MainBk)
+        FHost.LoadBackground("m_r", FParts.MainBk->Background());
+    if (FParts.BtnPnlBk)
+        FHost.LoadBackground("m_b2", FParts.BtnPnlBk->Background());
+    if (!NavPage2Bk->Background().Image().HasGraphic())
+        FHost.LoadBackground("m_l2", NavPage2Bk->Background());
+    if (FState.NavFlags == 0)
+        FHost.EntryBtnClick(FParts.EntryIntroBtn);
+    if (FTopic)
+        FTopic->GoToPnl->Hide();
+    SearchEdit->SetText("");
+    FState.Clear(nfContent | nfHyperLink);
+    FState.Set(nfSearch);
+    if (FState.RecFile)
+        StartQuerySearchBtnClick(SearchEdit);
+    FHost.UpdateStatus(nullptr);
+}
+
+void TKeywordSearch::SearchEditKeyDown(TObject*, int& Key, TShiftState Shift) {
+    if (FState.RecFile && Shift == 0 && Key == vkReturn)
+        StartQuerySearchBtnClick(SearchEdit);
+}
+
+void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
+    {
+        const THourGlass hourGlass;
+        if (FTopic)
+            FTopic->ClearDisplay();
+        QueryResultsLstLbl->SetCaption("");
+        if (QueryResultsLst->Items().Count() > 0) {
+            QueryResultsLst->Items().BeginUpdate();
+            QueryResultsLst->Clear();
+            QueryResultsLst->Items().EndUpdate();
+        }
+        Application().ProcessMessages();
+
+        if (TiDbRecFile* file = FState.RecFile.get()) {
+            const bool typed = Sender == SearchEdit;
+            std::string query;
+            if (typed) {
+                query = TypedSearchQuery(SearchEdit->Text());
+            } else {
+                SearchEdit->SetText(RerunSearchText(SearchEdit->Text()));
+                query = SearchEdit->Text();
+            }
+            if (!SearchEdit->Text().empty()) {
+                // The scan folds the query in place; the buffer is its own.
+                std::vector<char> buffer(query.begin(), query.end());
+                buffer.push_back('\0');
+                TiDbQuery request{buffer.data(), static_cast<int32_t>(query.size())};
+                TGaugeProgress progress(*SearchGauge);
+                file->SelectByQuery(request, &progress);
+            } else {
+                file->SelectNone();
+            }
+            if (file->SelectedCount() < 1) {
+                TiDbRec none;
+                file->GetSelected(1, none);
+                if (FTopic)
+                    FTopic->ShowRecord(none);
+            } else {
+                std::vector<std::string> lines;
+                file->ListTitles(TTitleSelector::tsAll, lines);
+                if (!lines.empty())
+                    SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
+                QueryResultsLst->SetItems(lines);
+                if (typed) {
+                    const int best = BestTitleLine(lines, SearchEdit->Text());
+                    QueryResultsLst->SetItemIndex(best);
+                    QueryResultsLst->SetTopIndex(best > 0 ? best - 1 : best);
+                } else {
+                    QueryResultsLst->SetItemIndex(0);
+                    QueryResultsLst->SetTopIndex(0);
+                }
+                QueryResultsLstSelect(Sender);
+            }
+            QueryResultsLstLbl->SetCaption("Gevonden: " + std::to_string(QueryResultsLst->Items().Count()));
+        }
+        SearchEdit->SelectAll();
+    }
+    FHost.UpdateStatus(Sender);
+}
+
+void TKeywordSearch::QueryResultsLstSelect(TObject* Sender) {
+    if (FTopic)
+        FTopic->GoToPnl->Hide();
+    TiDbRecFile* file = FState.RecFile.get();
+    if (!file || file->SelectedCount() < 1 || QueryResultsLst->Items().Count() == 0 ||
+        QueryResultsLst->ItemIndex() < 0)
+        return;
+    const int32_t ordinal = OrdinalOfLine(QueryResultsLst->Items()[QueryResultsLst->ItemIndex()]);
+    if (ordinal == 0)
+        return;
+    TiDbRec record;
+    file->GetSelected(ordinal, record);
+    if (FTopic)
+        FTopic->ShowRecord(record);
+    FHost.UpdateStatus(Sender);
+}
+
+void TKeywordSearch::QueryResultsLstMouseUp(TObject* Sender, TMouseButton, TShiftState, int, int) {
+    if (QueryResultsLst->ItemIndex() >= 0)
+        QueryResultsLstSelect(Sender);
+}
+
+void TKeywordSearch::QueryResultsLstDrawItem(TWinControl*, int Index, TRect Rect, TOwnerDrawState State) {
+    DrawTitleRow(*QueryResultsLst, *NavPage2Bk, Index, Rect, State);
+}
+
+} // namespace orvalis

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "content/idb_rec_file.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace orvalis {
+
+class TBackground;
+class TObject;
+
+// The navigation state: a set of these bits. At most one section flag and at most one of nfContent,
+// nfSearch and nfHyperLink is set; the empty set means that no section has been entered.
+enum TNavFlag : uint8_t {
+    nfContent = 0x01,
+    nfExtraInfo = 0x02,
+    nfRecipe = 0x04,
+    nfSearch = 0x08,
+    nfHyperLink = 0x10,
+    nfSection1 = 0x20,
+    nfSection2 = 0x40,
+    nfSection3 = 0x80,
+};
+constexpr uint8_t nfSections = nfSection1 | nfSection2 | nfSection3;
+
+// The state the reading areas share with the main window: where the reader is, the database and the
+// topic on display.
+struct TReadingState {
+    uint8_t NavFlags = 0;
+    // The record database; none after the close query freed it.
+    std::unique_ptr<TiDbRecFile> RecFile;
+    // The topic on display (its Id), and the ordinals of its extra-information and recipe records in the
+    // current selection; 0 for none.
+    int32_t TopicId = 0;
+    int32_t ExtraInfoOrdinal = 0;
+    int32_t RecipeOrdinal = 0;
+
+    bool Has(uint8_t flags) const { return (NavFlags & flags) != 0; }
+    void Set(uint8_t flags) { NavFlags = static_cast<uint8_t>(NavFlags | flags); }
+    void Clear(uint8_t flags) { NavFlags = static_cast<uint8_t>(NavFlags & ~flags); }
+    // Only the current section's flag is kept, then the flag of `section` ("1" to "3") is set.
+    void SetSection(char section);
+    // The path code of the current section: '1' to '3', or 0 outside the sections.
+    char SectionCode() const;
+};
+
+// What the reading areas need of the window that holds them.
+class TReadingHost {
+public:
+    virtual void UpdateStatus(TObject* Sender) = 0;
+    virtual void ResetBtnClick(TObject* Sender) = 0;
+    virtual void EntryBtnClick(TObject* Sender) = 0;
+    virtual void LoadBackground(const std::string& stem, TBackground& target) = 0;
+
+protected:
+    ~TReadingHost() = default;
+};
+
+} // namespace orvalis

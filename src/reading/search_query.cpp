@@ -1,0 +1,50 @@
+#include "reading/search_query.h"
+#include "reading/title_lines.h"
+
+namespace orvalis {
+
+namespace {
+constexpr size_t MaxTextLen = 255;
+
+std::string Capitals(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return result;
+}
+} // namespace
+
+std::string TypedSearchQuery(std::string_view editText) {
+    return "+" + std::string(editText.substr(0, MaxTextLen));
+}
+
+std::string RerunSearchText(std::string_view editText) {
+    std::string_view text = editText.substr(0, MaxTextLen);
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    if (text.empty())
+        return {};
+    if (text.front() == '+' || text.front() == '-' || text.front() == '%')
+        return std::string(text);
+    return "+" + std::string(text);
+}
+
+int BestTitleLine(const std::vector<std::string>& lines, std::string_view searched) {
+    if (lines.empty())
+        return -1;
+    const std::string wanted = Capitals(searched);
+    std::vector<std::string> titles;
+    titles.reserve(lines.size());
+    for (const std::string& line : lines)
+        titles.push_back(Capitals(TitleOfLine(line)));
+    for (size_t i = 0; i < titles.size(); ++i)
+        if (titles[i] == wanted)
+            return static_cast<int>(i);
+    for (size_t i = 0; i < titles.size(); ++i)
+        if (titles[i].find(wanted) != std::string::npos)
+            return static_cast<int>(i);
+    return 0;
+}
+
+} // namespace orvalis

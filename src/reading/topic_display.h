@@ -1,0 +1,76 @@
+#pragma once
+
+#include "content/idb_rec.h"
+#include "controls/parser_control.h"
+#include "controls/text_control.h"
+#include "reading/reading_state.h"
+
+#include <string>
+
+namespace orvalis {
+
+class TBaseBtn;
+class TBkControl;
+class TContentsPane;
+class TEdit;
+class TLabel;
+class TPanel;
+class TScrollBox;
+
+// The topic on display: the header above the text, the text's scroll box, the three buttons that switch
+// between a topic's information, extra information and recipe, and the history of topics read (the
+// "Historie" button with its pop-up panel over the contents list). Every pick of a record ends in
+// ShowRecord.
+class TTopicDisplay {
+public:
+    // Builds the header, text box and content buttons on the main page, and the history on the contents
+    // page, at their design positions.
+    TTopicDisplay(TReadingState& state, TReadingHost& host, TWinControl* mainPage, TWinControl* contentPage);
+    TTopicDisplay(const TTopicDisplay&) = delete;
+    TTopicDisplay& operator=(const TTopicDisplay&) = delete;
+
+    // The other areas this one calls: the contents (for the "Informatie" button and the history), the
+    // search field (whose text heads a cross-reference result) and the renderer inside MainTextCtrl.
+    void Connect(TContentsPane* contents, TEdit* searchEdit, GParserControl* mainText);
+
+    TLabel* MainTextHeaderBkLbl = nullptr;
+    TLabel* MainTextHeaderLbl = nullptr;
+    TScrollBox* MainTextCtrl = nullptr;
+    GParserControl* MainText = nullptr;
+    TBaseBtn* MainInfoBtn = nullptr;
+    TBaseBtn* ExtraInfoBtn = nullptr;
+    TBaseBtn* RecipeBtn = nullptr;
+    TBaseBtn* GoToBtn = nullptr;
+    TPanel* GoToPnl = nullptr;
+    TBkControl* GoToPnlBk = nullptr;
+    GTextControl* GoToLst = nullptr;
+
+    // Where a click on a link of a shown topic goes (the cross-references); none leaves links inert.
+    GOnHyperLinkClick OnMainTextHyperLinkClick;
+
+    void ShowRecord(const TiDbRec& R);
+    void ClearDisplay();
+    void ContentSwitchBtnClick(TObject* Sender);
+    void GoToBtnClick(TObject* Sender);
+    void GoToLstMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void GoToLstSelect(TObject* Sender);
+    void GoToLstDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State);
+
+    // The caption of both header labels.
+    void SetHeader(const std::string& caption);
+
+    // At most this many topics stay in the history.
+    static constexpr int MaxHistoryLines = 15;
+
+private:
+    void RecordHistory(const TPathLevels& levels);
+    void FindExtraTexts();
+    std::string HeaderCaption(const TPathLevels& levels) const;
+
+    TReadingState& FState;
+    TReadingHost& FHost;
+    TContentsPane* FContents = nullptr;
+    TEdit* FSearchEdit = nullptr;
+};
+
+} // namespace orvalis
