@@ -111,6 +111,7 @@ void TMainForm::CreateIntroPage() {
     HintTextCtrl = new TScrollBox(IntroPage);
     HintTextCtrl->SetBounds(210, 28, 400, 340);
     HintTextCtrl->SetVertScrollIncrement(30);
+    HintTextCtrl->SetHorzScrollBarVisible(false);
 }
 
 // The reading page: the left column's three pages, the picture of the right column, the topic display and

@@ -134,9 +134,31 @@ void QtCanvas::DrawRun(QPainter& p, TPendingRun& r) {
     for (QPointF& position : r.Positions)
         position -= origin;
     run.setPositions(r.Positions);
-    run.setUnderline(r.Words->Underline());
-    run.setStrikeOut(r.Words->StrikeOut());
     p.drawGlyphRun(origin, run);
+    // The lines under and through the run are drawn here, as text drawing places them, from the run's first
+    // word to its end: a glyph run's own decoration lands beside the words on a translated painter.
+    if (r.Words->Underline() || r.Words->StrikeOut()) {
+        const QRawFont& raw = r.Words->RawFont();
+        const QPen previous = p.pen();
+        QPen pen = previous;
+        pen.setStyle(Qt::SolidLine);
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setWidthF(raw.lineThickness());
+        p.setPen(pen);
+        const qreal left = std::floor(qreal(r.StartX)), right = std::floor(qreal(r.EndX));
+        const qreal baseline = origin.y();
+        if (r.Words->Underline()) {
+            // Below the glyphs, but within the descent.
+            const qreal offset = raw.underlinePosition();
+            qreal adjusted = std::ceil(offset) + 0.5;
+            if (offset <= raw.descent())
+                adjusted = std::min(adjusted, raw.descent() - 0.5);
+            p.drawLine(QLineF(left, baseline + adjusted, right, baseline + adjusted));
+        }
+        if (r.Words->StrikeOut())
+            p.drawLine(QLineF(left, baseline - raw.ascent() / 3, right, baseline - raw.ascent() / 3));
+        p.setPen(previous);
+    }
     r.Glyphs.clear();
     r.Positions.clear();
 }

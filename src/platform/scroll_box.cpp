@@ -53,6 +53,14 @@ int TScrollBox::VertScrollPosition() const {
 void TScrollBox::SetVertScrollPosition(int value) {
     AreaOf(*this)->verticalScrollBar()->setValue(value);
 }
+bool TScrollBox::HorzScrollBarVisible() const {
+    return AreaOf(*this)->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+}
+
+void TScrollBox::SetHorzScrollBarVisible(bool value) {
+    AreaOf(*this)->setHorizontalScrollBarPolicy(value ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
 int TScrollBox::VertScrollIncrement() const {
     return AreaOf(*this)->verticalScrollBar()->singleStep();
 }

@@ -15,6 +15,9 @@ public:
     void SetHorzScrollPosition(int value);
     int VertScrollPosition() const;
     void SetVertScrollPosition(int value);
+    // Without the horizontal bar, whatever reaches beyond the right edge is cut off.
+    bool HorzScrollBarVisible() const;
+    void SetHorzScrollBarVisible(bool value);
     int VertScrollIncrement() const;
     void SetVertScrollIncrement(int value);
     // The size of the area the children span.

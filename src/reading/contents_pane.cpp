@@ -14,10 +14,11 @@
 namespace orvalis {
 
 namespace {
-// The letter rows under the list: "A"-"I", "J"-"Q", "R"-"Z", each row centred under the list's 198
-// pixels with buttons of 20x18 one column of 22 apart.
-constexpr int ListLeft = 15, ListWidth = 198, LetterTop = 274, LetterStep = 22, LetterWidth = 20,
-              LetterHeight = 18, RowStep = 24;
+// The list fills the card of the page picture; the letter rows under the card: "A"-"I", "J"-"Q", "R"-"Z",
+// each centred under the list with buttons of 20x18 one column of 22 apart. The history button goes
+// below them.
+constexpr int ListLeft = 15, ListTop = 28, ListWidth = 198, ListHeight = 256, LetterTop = 294, LetterStep = 22,
+              LetterWidth = 20, LetterHeight = 18, RowStep = 19;
 constexpr std::array<int, 3> RowStarts{0, 9, 17};
 
 TRect LetterBounds(int letter) {
@@ -36,7 +37,7 @@ TContentsPane::TContentsPane(TReadingState& state, TReadingHost& host, TWinContr
     : FState(state), FHost(host) {
     NavPage1Bk = MakeBackground(contentPage);
     MakeHeaderPair(contentPage, 198, "Inhoud", ContentHeader, ContentHeaderBk);
-    ContentLst = MakeList(contentPage, Bounds(ListLeft, 28, ListWidth, 240));
+    ContentLst = MakeList(contentPage, Bounds(ListLeft, ListTop, ListWidth, ListHeight));
     ContentLst->OnMouseUp = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
         ContentLstMouseUp(sender, button, shift, x, y);
     };

@@ -31,6 +31,7 @@ TTopicDisplay::TTopicDisplay(TReadingState& state, TReadingHost& host, TWinContr
     MainTextCtrl = new TScrollBox(mainPage);
     MainTextCtrl->SetBounds(230, 28, 400, 310);
     MainTextCtrl->SetVertScrollIncrement(27);
+    MainTextCtrl->SetHorzScrollBarVisible(false);
 
     const auto textButton = [mainPage](int left, const char* caption, const char* hint) {
         return MakeButton(mainPage, Bounds(left, 362, 85, 18), caption, hint, TFace::Drawn);
@@ -44,19 +45,19 @@ TTopicDisplay::TTopicDisplay(TReadingState& state, TReadingHost& host, TWinContr
     }
 
     // The history button sits under the letter rows; its panel pops up over the contents list.
-    GoToBtn = MakeButton(contentPage, Bounds(128, 352, 85, 18), "Historie",
+    GoToBtn = MakeButton(contentPage, Bounds(128, 355, 85, 18), "Historie",
                          "Geeft eerder gekozen onderwerpen weer", TFace::Drawn);
     GoToBtn->Hide();
     GoToBtn->OnClick = [this](TObject* sender) { GoToBtnClick(sender); };
     GoToPnl = new TPanel(contentPage);
-    GoToPnl->SetBounds(15, 28, 198, 240);
+    GoToPnl->SetBounds(15, 28, 198, 256);
     GoToPnl->Hide();
     GoToPnlBk = MakeBackground(GoToPnl);
     GoToPnlBk->Background().Brush().SetStyle(TBrushStyle::bsSolid);
     GoToPnlBk->Background().Pen().SetStyle(TPenStyle::psSolid);
     GoToPnlBk->Background().Brush().SetColor(WindowColor);
     GoToPnlBk->Background().Pen().SetColor(WindowColor);
-    GoToLst = MakeList(GoToPnl, Bounds(0, 0, 198, 240));
+    GoToLst = MakeList(GoToPnl, Bounds(0, 0, 198, 256));
     GoToLst->SetColor(HistoryColor);
     GoToLst->OnMouseUp = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
         GoToLstMouseUp(sender, button, shift, x, y);

@@ -334,3 +334,37 @@ TEST(QtCanvasWords, LaterDrawingCoversGatheredWords) {
 
 } // namespace
 } // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+// A control paints through a translated painter; the line under a link must stay under its words there
+// too, as text drawing puts it.
+TEST(QtCanvasWords, UnderlineOnTranslatedPainter_StaysUnderTheWords) {
+    QImage gathered = WhiteImage(300, 120), direct = WhiteImage(300, 120);
+    {
+        QPainter target(&gathered);
+        target.translate(37, 41);
+        QtCanvas canvas(&target);
+        PlainText(canvas, 10);
+        canvas.Font().SetStyle(TFontStyles().Set(TFontStyle::fsUnderline, true));
+        canvas.TextOut(20, 30, "zwangerschap ");
+        canvas.TextOut(110, 30, "gebruik");
+        const QFont qfont = ToQFont(canvas.Font());
+        QPainter painter(&direct);
+        painter.translate(37, 41);
+        painter.setFont(qfont);
+        painter.setPen(Qt::black);
+        const int ascent = QFontMetrics(qfont, &direct).ascent();
+        painter.drawText(20, 30 + ascent, "zwangerschap ");
+        painter.drawText(110, 30 + ascent, "gebruik");
+    }
+    int differing = 0;
+    for (int y = 0; y < direct.height(); ++y)
+        for (int x = 0; x < direct.width(); ++x)
+            differing += gathered.pixel(x, y) != direct.pixel(x, y);
+    EXPECT_LE(differing, 2); // a pixel at a line's end
+}
+
+} // namespace
+} // namespace orvalis
