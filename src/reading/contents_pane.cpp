@@ -17,8 +17,8 @@ namespace {
 // The list fills the card of the page picture; the letter rows under the card: "A"-"I", "J"-"Q", "R"-"Z",
 // each centred under the list with buttons of 20x18 one column of 22 apart. The history button goes
 // below them.
-constexpr int ListLeft = 15, ListTop = 28, ListWidth = 198, ListHeight = 256, LetterTop = 294, LetterStep = 22,
-              LetterWidth = 20, LetterHeight = 18, RowStep = 19;
+constexpr int ListLeft = 15, ListTop = 28, ListWidth = 198, ListHeight = 256, LetterTop = 294,
+              LetterStep = 22, LetterWidth = 20, LetterHeight = 18, RowStep = 19;
 constexpr std::array<int, 3> RowStarts{0, 9, 17};
 
 TRect LetterBounds(int letter) {

@@ -1,0 +1,396 @@
+// The real main window in-process, driven by mouse events on its controls, over a small database made
+// here: a title beginning with a digit, lower-case and accented initials, topics with and without extra
+// texts, a record without text, a section without records and a section of many topics.
+#include "app/main_form.h"
+#include "app/screen_variant.h"
+#include "controls/bk_control.h"
+#include "db_fixture.h"
+#include "platform/edit.h"
+#include "platform/label.h"
+#include "platform/page_stack.h"
+#include "platform/panel.h"
+#include "platform/paths.h"
+#include "platform/printers.h"
+#include "platform/screen.h"
+#include "platform/scroll_box.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace orvalis {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+
+std::vector<TRawRecord> BookRecords() {
+    std::vector<TRawRecord> r{
+        {1, "1|3 maal daags", "Drie keer per dag."},
+        {2, "1|Acne", "Zie <A HREF=puistjes>puistjes</A> {en} meer."},
+        {3, "1|Acne|Acne", "Extra over acne."},
+        {4, "1|Acne|Acne|Acne", "Recept tegen acne."},
+        {5, "1|Buikpijn", "Buikpijn."},
+        {6, "1|Brandwond", "Brandwond."},
+        {7, "1|Brandwond|Brandwond", "Extra over brandwonden."},
+        {8, "1|blaas", "Blaas."},
+        {9,
+         "1|\xC9"
+         "czeem",
+         "Eczeem."},
+        {10, "1|Leeg", ""},
+        {11, "2|Alcohol", "Alcohol."},
+        {12, "2|Acne", "Acne en voeding."},
+    };
+    for (uint32_t i = 1; i <= 16; ++i)
+        r.push_back({100 + i, "2|Thema " + std::string(i < 10 ? "0" : "") + std::to_string(i), "Thema."});
+    r.push_back({200, "4|Acne", "Quorindex over acne."});
+    return r;
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        const char* built = std::getenv("ORVALIS_PROGRAM_DIR");
+        ASSERT_NE(built, nullptr);
+        fs::create_directory_symlink(fs::path(built) / "I", Folder.Path() / "I");
+        fs::create_directories(Folder.Path() / "D");
+        test::WriteBytes(Folder.File("D/1.Hnt"), "<B>Lezen</B> in het boek.");
+        test::WriteBytes(Folder.File("D/2.Hnt"), "De quiz.");
+        test::WriteBytes(Folder.File("D/4.Hnt"), "Disclaimer: geen medisch advies.");
+        FPreviousFolder = SetProgramFolder(Folder.Path().string());
+        FPreviousClipboard = SetClipboard(&Clip);
+        FPreviousPrinter = SetPrinter(&Printer);
+    }
+    void TearDown() override {
+        Form.reset();
+        SetPrinter(FPreviousPrinter);
+        SetClipboard(FPreviousClipboard);
+        SetProgramFolder(FPreviousFolder);
+        SetScreenVariant(0);
+    }
+    // The window on the 640x480 layout, shown as the program shows it.
+    TMainForm& Open(const std::vector<TRawRecord>& records = BookRecords()) {
+        if (!records.empty())
+            test::WriteBytes(Folder.File("D/iDbRecs.dat"), test::Encode(records));
+        Form = std::make_unique<TMainForm>();
+        Form->ShowWindow();
+        return *Form;
+    }
+
+    static void Mouse(TControl* control, QEvent::Type type, QPoint at) {
+        QMouseEvent e(type, at, control->Widget()->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(control->Widget(), &e);
+    }
+    static void Click(TControl* control, QPoint at) {
+        Mouse(control, QEvent::MouseButtonPress, at);
+        Mouse(control, QEvent::MouseButtonRelease, at);
+    }
+    // A click where the reader sees the control: it must be visible on its page.
+    static void Click(TControl* control) {
+        ASSERT_TRUE(control->Widget()->isVisible()) << "clicked a control the reader cannot see";
+        Click(control, QPoint(control->Width() / 2, control->Height() / 2));
+    }
+    static void ClickRow(GTextControl* list, int index) {
+        ASSERT_TRUE(list->Widget()->isVisible());
+        const TRect row = list->ItemRect(index);
+        ASSERT_GE(row.Top, 0) << "row " << index << " is scrolled out of view";
+        Click(list, QPoint(20, (row.Top + row.Bottom) / 2));
+    }
+    static void Enter(TControl* control) {
+        QEnterEvent e(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+        QApplication::sendEvent(control->Widget(), &e);
+    }
+    static void Leave(TControl* control) {
+        QEvent e(QEvent::Leave);
+        QApplication::sendEvent(control->Widget(), &e);
+    }
+    TBaseBtn* Letter(char c) const { return Form->BaseBtns[static_cast<size_t>(c - 'A')]; }
+    std::string Header() const { return Form->MainTextHeaderLbl->Caption(); }
+    std::string Text() const { return Form->MainText->GetText() ? Form->MainText->GetText() : ""; }
+    std::vector<std::string> History() const { return Form->GoToLst->Items().Lines(); }
+    std::string Selected(const GTextControl* list) const {
+        return list->ItemIndex() < 0 ? "" : list->Items()[list->ItemIndex()];
+    }
+
+    TempDir Folder;
+    TScreenOverride Screen640{{.Width = 640, .Height = 480, .BitsPerPixel = 24}};
+    MemoryClipboard Clip;
+    RecordingPrinter Printer;
+    std::unique_ptr<TMainForm> Form;
+
+private:
+    std::string FPreviousFolder;
+    TClipboard* FPreviousClipboard = nullptr;
+    TPrinter* FPreviousPrinter = nullptr;
+};
+
+TEST_F(MainWindowTest, Start_ShowsTheDisclaimerWithItsButtonUnderlined) {
+    TMainForm& form = Open();
+    EXPECT_EQ(form.MainPages->ActivePage(), form.IntroPage);
+    EXPECT_FALSE(form.BtnPnl->Visible());
+    EXPECT_STREQ(form.HintText->GetText(), "Disclaimer: geen medisch advies.");
+    EXPECT_TRUE(form.DisclaimerIntroBtn->Font().Style().Has(TFontStyle::fsUnderline));
+    Leave(form.DisclaimerIntroBtn);
+    EXPECT_FALSE(form.DisclaimerIntroBtn->Font().Style().Has(TFontStyle::fsUnderline));
+
+    Enter(form.QuizIntroBtn);
+    EXPECT_STREQ(form.HintText->GetText(), "De quiz.");
+    Leave(form.QuizIntroBtn);
+    EXPECT_STREQ(form.HintText->GetText(), "De quiz.") << "the hint stays when the pointer leaves";
+    Enter(form.BMITestIntroBtn);
+    EXPECT_EQ(form.HintText->GetText(), nullptr) << "a missing hint file leaves the area empty";
+}
+
+TEST_F(MainWindowTest, EnterSection_ListsSortedTitlesAndShowsTheFirstLetteredTopic) {
+    TMainForm& form = Open();
+    Click(form.EntryIntroBtn);
+    EXPECT_EQ(form.MainPages->ActivePage(), form.MainPage);
+    EXPECT_EQ(form.NavFlags, nfContent | nfSection1);
+    EXPECT_EQ(form.ContentHeader->Caption(), "Aandoeningen & Remedies");
+    EXPECT_EQ(form.ContentHeaderBk->Caption(), "Aandoeningen & Remedies");
+    std::vector<std::string> titles;
+    for (const std::string& line : form.ContentLst->Items().Lines())
+        titles.push_back(line.substr(line.find('|') + 1));
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"3 maal daags", "Acne", "Brandwond", "Buikpijn", "Leeg", "blaas",
+                                        "\xC9"
+                                        "czeem"}))
+        << "one line per topic, extra texts and recipes left out, byte order";
+    EXPECT_EQ(Header(), "Acne") << "the digit title sorts first but belongs to no letter";
+    EXPECT_EQ(form.ContentLst->ItemIndex(), 1);
+    EXPECT_EQ(Text(), "Zie <A HREF=puistjes>puistjes</A> {en} meer.");
+    for (char c = 'A'; c <= 'Z'; ++c)
+        EXPECT_EQ(Letter(c)->Enabled(), c == 'A' || c == 'B' || c == 'L') << c;
+    EXPECT_TRUE(form.MainTextToClipBrdBtn->Visible());
+    EXPECT_TRUE(form.MainTextPrintBtn->Visible());
+    EXPECT_TRUE(form.MainInfoBtn->Visible());
+    EXPECT_FALSE(form.MainInfoBtn->Enabled());
+    EXPECT_TRUE(form.ExtraInfoBtn->Enabled());
+    EXPECT_TRUE(form.RecipeBtn->Enabled());
+    EXPECT_TRUE(form.MainMenuBtn->Visible());
+    EXPECT_FALSE(form.BackBtn->Visible());
+    EXPECT_TRUE(form.MainText->Background().Image().HasGraphic()) << "the text scrolls over the page picture";
+
+    Click(form.Entry3Btn);
+    EXPECT_EQ(form.NavFlags, nfContent | nfSection3);
+    EXPECT_EQ(form.ContentLst->Items().Count(), 0);
+    EXPECT_FALSE(form.ContentLst->Visible());
+    EXPECT_FALSE(form.MainTextCtrl->Visible()) << "a section without topics opens none";
+    EXPECT_FALSE(form.MainTextToClipBrdBtn->Visible());
+    EXPECT_FALSE(form.MainTextPrintBtn->Visible());
+    EXPECT_FALSE(form.ExtraInfoBtn->Visible()) << "only the first section switches texts";
+    for (TBaseBtn* button : form.BaseBtns)
+        EXPECT_FALSE(button->Enabled());
+
+    Click(form.Entry2Btn);
+    EXPECT_EQ(form.ContentHeader->Caption(), "Voedingsstoffen Algemeen");
+    EXPECT_EQ(Header(), "Acne");
+    EXPECT_EQ(Text(), "Acne en voeding.");
+    Click(form.MainMenuBtn);
+    EXPECT_EQ(form.MainPages->ActivePage(), form.IntroPage);
+    EXPECT_EQ(form.NavFlags, 0);
+    EXPECT_FALSE(form.BtnPnl->Visible());
+}
+
+TEST_F(MainWindowTest, LetterButtons_StepWrapAndScrollWhileALineClickDoesNot) {
+    TMainForm& form = Open();
+    Click(form.EntryIntroBtn);
+    Click(Letter('B'));
+    EXPECT_EQ(Header(), "Brandwond");
+    Click(Letter('B'));
+    EXPECT_EQ(Header(), "Buikpijn") << "the lower-case 'blaas' is not found by the capital";
+    Click(Letter('B'));
+    EXPECT_EQ(Header(), "Brandwond") << "wraps to the first";
+    EXPECT_EQ(form.ContentLst->TopIndex(), form.ContentLst->ItemIndex())
+        << "a letter brings its line to the top";
+
+    Click(Letter('L'));
+    EXPECT_EQ(Selected(form.ContentLst).substr(Selected(form.ContentLst).find('|')), "|Leeg");
+    EXPECT_FALSE(form.MainTextCtrl->Visible()) << "a record without text clears the display";
+    EXPECT_EQ(Header(), "");
+    Click(Letter('L'));
+    EXPECT_EQ(form.ContentLst->ItemIndex(), 4) << "the only title of its letter stays selected";
+
+    Click(Letter('A'));
+    const int top = form.ContentLst->TopIndex();
+    ClickRow(form.ContentLst, top + 1);
+    EXPECT_EQ(form.ContentLst->TopIndex(), top) << "a click on a line does not scroll";
+    EXPECT_EQ(form.ContentLst->ItemIndex(), top + 1);
+}
+
+TEST_F(MainWindowTest, ContentSwitch_HeadersAndButtonsFollowTheTextOnDisplay) {
+    TMainForm& form = Open();
+    Click(form.EntryIntroBtn);
+    ASSERT_EQ(Header(), "Acne");
+    Click(form.ExtraInfoBtn);
+    EXPECT_EQ(Header(), "Extra informatie bij -> Acne");
+    EXPECT_EQ(form.MainTextHeaderBkLbl->Caption(), Header());
+    EXPECT_EQ(Text(), "Extra over acne.");
+    EXPECT_TRUE(form.MainInfoBtn->Enabled());
+    EXPECT_FALSE(form.ExtraInfoBtn->Enabled());
+    EXPECT_TRUE(form.RecipeBtn->Enabled());
+    Click(form.RecipeBtn);
+    EXPECT_EQ(Header(), "Recept bij -> Acne");
+    EXPECT_EQ(Text(), "Recept tegen acne.");
+    EXPECT_TRUE(form.ExtraInfoBtn->Enabled());
+    EXPECT_FALSE(form.RecipeBtn->Enabled());
+    Click(form.MainInfoBtn);
+    EXPECT_EQ(Header(), "Acne");
+    EXPECT_EQ(Text(), "Zie <A HREF=puistjes>puistjes</A> {en} meer.");
+    EXPECT_FALSE(form.MainInfoBtn->Enabled());
+    EXPECT_EQ(History(), (std::vector<std::string>{"1|Acne"})) << "switching texts records nothing";
+
+    Click(Letter('B'));
+    EXPECT_TRUE(form.ExtraInfoBtn->Enabled()) << "Brandwond has extra information";
+    EXPECT_FALSE(form.RecipeBtn->Enabled()) << "but no recipe";
+    Click(Letter('B'));
+    EXPECT_FALSE(form.ExtraInfoBtn->Enabled());
+    EXPECT_FALSE(form.RecipeBtn->Enabled());
+}
+
+TEST_F(MainWindowTest, History_KeepsFifteenAndReturnsAcrossSections) {
+    TMainForm& form = Open();
+    Click(form.EntryIntroBtn);
+    Click(Letter('B'));
+    Click(Letter('A'));
+    EXPECT_EQ(History(), (std::vector<std::string>{"1|Acne", "1|Brandwond", "1|Acne"})) << "A, B, A";
+    Click(Letter('A'));
+    EXPECT_EQ(History().size(), 3u) << "the topic already last is not added again";
+
+    Click(form.Entry2Btn); // shows 2|Acne
+    for (int i = 0; i < 16; ++i)
+        Click(Letter('T'));
+    ASSERT_EQ(History().size(), 15u);
+    EXPECT_EQ(History().front(), "2|Thema 02");
+    EXPECT_EQ(History().back(), "2|Thema 16");
+    EXPECT_EQ(form.GoToLst->ItemIndex(), 14) << "the newest is selected";
+
+    // Back to a section-1 topic through the history: the section is rebuilt first, and the topic it shows
+    // on its own is not recorded.
+    form.GoToLst->Items().Clear();
+    Click(form.Entry1Btn);
+    Click(Letter('B'));
+    Click(form.Entry2Btn);
+    ASSERT_EQ(History(), (std::vector<std::string>{"1|Acne", "1|Brandwond", "2|Acne"}));
+    Click(form.GoToBtn);
+    ASSERT_TRUE(form.GoToPnl->Visible());
+    ClickRow(form.GoToLst, 1);
+    EXPECT_FALSE(form.GoToPnl->Visible());
+    EXPECT_EQ(form.NavFlags, nfContent | nfSection1);
+    EXPECT_EQ(form.ContentHeader->Caption(), "Aandoeningen & Remedies");
+    EXPECT_EQ(Header(), "Brandwond");
+    EXPECT_EQ(History(), (std::vector<std::string>{"1|Acne", "1|Brandwond", "2|Acne", "1|Brandwond"}));
+    EXPECT_EQ(form.ContentLst->TopIndex(), form.ContentLst->ItemIndex()) << "the history brings the line up";
+
+    Click(form.GoToBtn);
+    Click(form.GoToBtn);
+    EXPECT_FALSE(form.GoToPnl->Visible()) << "the button toggles the panel";
+}
+
+TEST_F(MainWindowTest, HistoryLineWhoseTitleIsGone_KeepsTheDisplayConsistent) {
+    TMainForm& form = Open();
+    Click(form.EntryIntroBtn);
+    form.GoToLst->Items().Add("1|Bestaat niet meer");
+    form.GoToLst->SetItemIndex(form.GoToLst->Items().Count() - 1);
+    Click(form.GoToBtn);
+    ClickRow(form.GoToLst, form.GoToLst->ItemIndex());
+    EXPECT_EQ(Header(), "Acne") << "the contents selection stays on the topic shown";
+    EXPECT_TRUE(form.GoToLst->Enabled());
+}
+
+TEST_F(MainWindowTest, BackFromSearch_ReturnsToTheSectionItWasEnteredFrom) {
+    TMainForm& form = Open();
+    Click(form.EntryIntroBtn);
+    Click(form.Entry2Btn);
+    Click(form.SearchBtn);
+    EXPECT_EQ(form.NavFlags, nfSearch | nfSection2);
+    EXPECT_EQ(form.NavPages->ActivePage(), form.SearchPage);
+    EXPECT_TRUE(form.BackBtn->Visible());
+    EXPECT_FALSE(form.MainMenuBtn->Visible());
+    EXPECT_FALSE(form.Entry1Btn->Visible());
+    EXPECT_EQ(form.QueryResultsLstLbl->Caption(), "Gevonden: 0");
+    EXPECT_EQ(form.BackBtn->Caption(), "A & R");
+    Click(form.BackBtn);
+    EXPECT_EQ(form.NavFlags, nfContent | nfSection2);
+    EXPECT_EQ(form.ContentHeader->Caption(), "Voedingsstoffen Algemeen");
+    EXPECT_EQ(Header(), "Acne") << "the newest history topic of this section";
+    EXPECT_EQ(History().back(), "2|Acne");
+}
+
+TEST_F(MainWindowTest, Feedback_UnderlineOnlyOnEnabledButtonsAndPressedColours) {
+    TMainForm& form = Open();
+    Click(form.EntryIntroBtn);
+    ASSERT_FALSE(form.MainInfoBtn->Enabled());
+    Enter(form.MainInfoBtn);
+    EXPECT_FALSE(form.MainInfoBtn->Font().Style().Has(TFontStyle::fsUnderline));
+    Enter(form.ExtraInfoBtn);
+    EXPECT_TRUE(form.ExtraInfoBtn->Font().Style().Has(TFontStyle::fsUnderline));
+    Leave(form.ExtraInfoBtn);
+    EXPECT_FALSE(form.ExtraInfoBtn->Font().Style().Has(TFontStyle::fsUnderline));
+
+    TBaseBtn* print = form.MainTextPrintBtn;
+    Mouse(print, QEvent::MouseButtonPress, {5, 5});
+    EXPECT_EQ(print->Brush().Color(), TColor::FromRgb(0xFAD2C4));
+    EXPECT_EQ(print->Pen().Color(), TColor::FromRgb(0xF9BEA3));
+    Mouse(print, QEvent::MouseButtonRelease, {-5, -5});
+    EXPECT_EQ(print->Brush().Color(), TColor::FromRgb(0xF8E4B2));
+    EXPECT_EQ(print->Pen().Color(), TColor::FromRgb(0xEAD291));
+}
+
+TEST_F(MainWindowTest, Clipboard_CopiesTheTopicOnDisplayOnly) {
+    TMainForm& form = Open();
+    Clip.SetText("eerder");
+    Click(form.EntryIntroBtn);
+    Click(form.MainTextToClipBrdBtn);
+    EXPECT_EQ(Clip.Text().rfind("Acne\r\nZie puistjes en meer.\r\n", 0), 0u) << Clip.Text();
+    EXPECT_NE(Clip.Text().find("\r\nBron: "), std::string::npos);
+
+    Clip.SetText("eerder");
+    form.ClipboardCopy->MainTextToClipBrdBtnClick(form.MainTextPrintBtn);
+    EXPECT_EQ(Clip.Text(), "eerder") << "only its own button copies";
+    Click(Letter('L'));
+    form.ClipboardCopy->MainTextToClipBrdBtnClick(form.MainTextToClipBrdBtn);
+    EXPECT_EQ(Clip.Text(), "eerder") << "nothing on display, nothing copied";
+}
+
+TEST_F(MainWindowTest, WithoutPrinter_PrintButtonStaysHidden) {
+    Printer.Installed.clear();
+    TMainForm& form = Open();
+    Click(form.EntryIntroBtn);
+    EXPECT_TRUE(form.MainTextToClipBrdBtn->Visible());
+    EXPECT_FALSE(form.MainTextPrintBtn->Visible());
+}
+
+TEST_F(MainWindowTest, BadDatabases_LeaveEveryPageEmptyButUsable) {
+    // A missing file, an empty section, titles all outside the letter buttons.
+    for (const std::vector<TRawRecord>& records :
+         {std::vector<TRawRecord>{}, std::vector<TRawRecord>{{1, "2|Alleen elders", "x"}},
+          std::vector<TRawRecord>{{1, "1|1 cijfer", "a"}, {2, "1|\xC9\xE9n", "b"}, {3, "1|klein", "c"}}}) {
+        fs::remove(Folder.File("D/iDbRecs.dat"));
+        TMainForm& form = Open(records);
+        Click(form.EntryIntroBtn);
+        EXPECT_FALSE(form.MainTextCtrl->Visible());
+        EXPECT_EQ(Header(), "");
+        if (form.ContentLst->Items().Count() == 0)
+            EXPECT_FALSE(form.MainTextToClipBrdBtn->Visible());
+        Click(form.SearchBtn);
+        Click(form.BackBtn);
+        EXPECT_EQ(form.NavFlags, nfContent | nfSection1);
+        if (form.ContentLst->Items().Count() > 0) {
+            ClickRow(form.ContentLst, 0);
+            EXPECT_EQ(Header(), "1 cijfer") << "a title outside the letters is still readable";
+        }
+        Form.reset();
+    }
+}
+
+} // namespace
+} // namespace orvalis
