@@ -1,0 +1,73 @@
+// The main window's section switch on a large database: entering a section until its first topic is
+// painted, against the content store's own work for it (select, list, sort), alternated in one process.
+#include "app/main_form.h"
+#include "platform/form.h"
+#include "platform/paths.h"
+#include "platform/screen.h"
+#include "platform/scroll_box.h"
+#include "reading/title_lines.h"
+
+#include <QApplication>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Since(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+// bench-window PROGRAM_FOLDER [RUNS]: the folder holds I/ and D/iDbRecs.dat.
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER [RUNS]\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    using namespace orvalis;
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
+    SetProgramFolder(argv[1]);
+    TScreenOverride screen({.Width = 1024, .Height = 768, .BitsPerPixel = 24});
+    TMainForm form;
+    form.ShowWindow();
+    Application().ProcessMessages();
+
+    std::vector<double> ours, store;
+    for (int run = 0; run < runs; ++run) {
+        form.MainMenuBtnClick(nullptr);
+        Application().ProcessMessages();
+        Clock::time_point start = Clock::now();
+        form.EntryBtnClick(form.Entry1Btn);
+        form.MainText->Repaint();
+        form.ContentLst->Repaint();
+        ours.push_back(Since(start));
+
+        start = Clock::now();
+        form.RecFile->SelectAll();
+        form.RecFile->SelectSection('1');
+        std::vector<std::string> lines;
+        form.RecFile->ListTitles(TTitleSelector::tsAll, lines);
+        if (!lines.empty())
+            SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
+        store.push_back(Since(start));
+    }
+    const double x = Median(ours), y = Median(store);
+    std::printf("section switch: ours %.2f ms, baseline %.2f ms, ratio %.2f\n", x, y, x / y);
+    form.RecFile.reset();
+    return 0;
+}
