@@ -8,6 +8,7 @@
 
 #include <QFont>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -92,7 +93,9 @@ QImage PaintContactSheet(const TVariant& variant) {
     const double f = double(variant.Num) / variant.Den;
     const int screenW = ScaledLength(640, variant), screenH = ScaledLength(480, variant);
     const int gap = 24, caption = 44;
-    const int extrasH = 420;
+    // The band below the screens holds the built-in pictures and the topic pictures, four to a row.
+    const int topicRows = (static_cast<int>(TopicPictureNames().size()) + 3) / 4;
+    const int extrasH = std::max(420, topicRows * (90 + 30) + gap);
     const int width = 2 * screenW + 3 * gap;
     const int height = 3 * (screenH + caption + gap) + gap + extrasH;
     QImage sheet(width, height, QImage::Format_RGB32);

@@ -11,9 +11,9 @@ namespace orvalis::skins {
 
 namespace {
 
-constexpr std::array<std::string_view, 12> Names{"citrus", "groente", "fruit", "kruiden",
-                                                 "thee",   "water",   "zon",   "noten",
-                                                 "vis",    "melk",    "graan", "peulvruchten"};
+constexpr std::array<std::string_view, 14> Names{"citrus", "groente",      "fruit",  "kruiden", "thee",
+                                                 "water",  "zon",          "noten",  "vis",     "melk",
+                                                 "graan",  "peulvruchten", "koffie", "schijf"};
 
 const QColor Ink(0x6D, 0x3A, 0x0D);
 
@@ -210,6 +210,54 @@ void Peulvruchten(QPainter& p, const TTheme& t) {
     }
 }
 
+// A cup of black coffee on its saucer, with two beans beside it.
+void Koffie(QPainter& p, const TTheme& t) {
+    Outlined(p, QColor(0xF4, 0xEE, 0xDC));
+    p.drawChord(QRectF(24, 26, 50, 52), 0, -180 * 16);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(68, 50, 13, 13));
+    Outlined(p, QColor(0x5A, 0x33, 0x18));
+    p.drawEllipse(QRectF(26, 48, 46, 8));
+    Outlined(p, QColor(0xF4, 0xEE, 0xDC));
+    p.drawEllipse(QRectF(16, 72, 66, 9));
+    p.setPen(QPen(t.Rule, 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (double x : {40.0, 54.0}) {
+        QPainterPath steam;
+        steam.moveTo(x, 42);
+        steam.cubicTo(x - 6, 34, x + 6, 28, x, 18);
+        p.drawPath(steam);
+    }
+    const QColor bean(0x6B, 0x3E, 0x1E);
+    for (QPointF c : {QPointF(94, 66), QPointF(104, 56)}) {
+        Outlined(p, bean);
+        p.drawEllipse(c, 7, 5);
+        p.setPen(QPen(bean.lighter(150), 1));
+        p.drawLine(c + QPointF(-5, 0), c + QPointF(5, 0));
+    }
+}
+
+// A plate divided into five coloured parts, like the disc of the food guide.
+void Schijf(QPainter& p, const TTheme& t) {
+    const QRectF plate(30, 15, 60, 60);
+    const std::array<QColor, 5> parts{QColor(0x7E, 0xA8, 0x3A), QColor(0xD4, 0xA4, 0x3C),
+                                      QColor(0x9C, 0xC4, 0xD8), QColor(0xF0, 0xC8, 0x54),
+                                      QColor(0xC9, 0x5A, 0x3A)};
+    int start = 90 * 16;
+    const std::array<int, 5> spans{108, 90, 72, 36, 54};
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const int span = spans[i] * 16;
+        p.setPen(QPen(QColor(0xFB, 0xF8, 0xEE), 1.6));
+        p.setBrush(parts[i]);
+        p.drawPie(plate, start, span);
+        start += span;
+    }
+    p.setPen(QPen(t.RuleDark, 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(plate);
+    Leaf(p, QPointF(92, 70), 14, -40, t.Leaf);
+}
+
 } // namespace
 
 std::span<const std::string_view> TopicPictureNames() {
@@ -218,8 +266,8 @@ std::span<const std::string_view> TopicPictureNames() {
 
 QImage PaintTopicPicture(std::string_view name) {
     using Painter = void (*)(QPainter&, const TTheme&);
-    constexpr std::array<Painter, 12> painters{Citrus, Groente, Fruit, Kruiden, Thee,  Water,
-                                               Zon,    Noten,   Vis,   Melk,    Graan, Peulvruchten};
+    constexpr std::array<Painter, 14> painters{Citrus, Groente, Fruit, Kruiden, Thee,         Water,  Zon,
+                                               Noten,  Vis,     Melk,  Graan,   Peulvruchten, Koffie, Schijf};
     std::size_t index = 0;
     while (index < Names.size() && Names[index] != name)
         ++index;
