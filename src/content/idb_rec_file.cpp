@@ -316,19 +316,23 @@ void TiDbRecFile::ListTitles(TTitleSelector selector, std::vector<std::string>& 
 }
 
 bool TiDbRecFile::HasInitial(char letter) {
-    const char wanted = UpperAscii(letter);
+    if (!IsAsciiLetter(letter))
+        return false;
+    return (InitialLetters() >> (UpperAscii(letter) - 'A')) & 1u;
+}
+
+uint32_t TiDbRecFile::InitialLetters() {
+    uint32_t letters = 0;
     const int32_t n = Records.Count();
     for (int32_t i = 1; i <= n; ++i) {
         const auto* record = static_cast<const TiDbRec*>(Records.Get(i));
         if (!record->Selected)
             continue;
         const TPathViews v = SplitPathViews(record->Path);
-        if (v.L2.empty())
-            continue;
-        if (IsAsciiLetter(v.L2[0]) && UpperAscii(v.L2[0]) == wanted)
-            return true;
+        if (!v.L2.empty() && IsAsciiLetter(v.L2[0]))
+            letters |= 1u << (UpperAscii(v.L2[0]) - 'A');
     }
-    return false;
+    return letters;
 }
 
 template <typename Match> void TiDbRecFile::SelectWhere(TProgressGauge* gauge, Match&& match) {

@@ -55,6 +55,9 @@ public:
     void ListTitles(TTitleSelector selector, std::vector<std::string>& list);
     // Whether a selected record's title begins with the ASCII letter, compared without case.
     bool HasInitial(char letter);
+    // The ASCII letters that begin a selected record's title, compared without case: bit 0 for "A" to bit
+    // 25 for "Z". One pass for all 26 letters.
+    uint32_t InitialLetters();
 
     // The searches: they replace the selection by the records matching the query (see idb_query.h). The
     // query text is folded to lower case in place.

@@ -84,9 +84,12 @@ void TContentsPane::ShowContentBtnClick(TObject* Sender) {
                 if (FTopic)
                     FTopic->ShowRecord(none);
             } else {
+                // Every letter's HasInitial at once, in one pass over the records.
+                const uint32_t initials = file->InitialLetters();
                 TBaseBtn* first = nullptr;
-                for (TBaseBtn* button : BaseBtns) {
-                    button->SetEnabled(file->HasInitial(button->Caption()[0]));
+                for (int i = 0; i < LetterCount; ++i) {
+                    TBaseBtn* button = BaseBtns[static_cast<size_t>(i)];
+                    button->SetEnabled((initials >> i) & 1u);
                     if (!first && button->Enabled())
                         first = button;
                 }
