@@ -231,11 +231,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
         const TGraphic* graphic = c.FindImage(name);
         if (graphic == nullptr || graphic->Empty())
             return;
-        const TPalette* previous = nullptr;
-        if (c.Palette != nullptr) {
-            previous = canvas.SelectPalette(c.Palette);
-            canvas.RealizePalette();
-        }
+        const TPaletteScope palette(canvas, c.Palette);
         TItem item;
         item.Graphic = graphic;
         item.Y = y;
@@ -258,8 +254,6 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
         // The picture moves the text by whole lines less one pixel each.
         y += RoundHalfEven(static_cast<double>(graphic->Height()) / lh) * (lh - 1);
         x = 2;
-        if (c.Palette != nullptr)
-            canvas.SelectPalette(previous);
     };
 
     auto counted = [&](int& counter, int step, TFontStyle style) {
@@ -393,15 +387,9 @@ void TMarkupLayout::Replay(TCanvas& canvas, const TMarkupContext& c, TPointerCha
                            std::string_view(FKept->Chars).substr(it->TextStart, it->TextLength));
             continue;
         }
-        const TPalette* previous = nullptr;
-        if (c.Palette != nullptr) {
-            previous = canvas.SelectPalette(c.Palette);
-            canvas.RealizePalette();
-        }
+        const TPaletteScope palette(canvas, c.Palette);
         if (it->Draw)
             canvas.Draw(it->X, it->Y, *it->Graphic);
-        if (c.Palette != nullptr)
-            canvas.SelectPalette(previous);
     }
 }
 
