@@ -1,12 +1,12 @@
 #include "controls/markup_layout.h"
 
 #include "content/markup_tags.h"
+#include "controls/rounding.h"
 #include "platform/canvas.h"
 #include "platform/graphic.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 
 namespace orvalis {
 
@@ -17,10 +17,6 @@ constexpr size_t MaxWordLen = 255;
 // enormous glyphs; sizes stay within what a screen can show. A font given by its cell height has a
 // negative point size, which size tags change like any other.
 constexpr int MaxPointSize = 400;
-
-int RoundHalfEven(double v) {
-    return static_cast<int>(std::nearbyint(v));
-}
 
 // A "SIZE=" value: "+n" or "-n" changes the size by n (0 when n does not parse); anything else changes
 // nothing.
