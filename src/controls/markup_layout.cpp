@@ -1,6 +1,7 @@
 #include "controls/markup_layout.h"
 
 #include "content/markup_tags.h"
+#include "content/short_string.h"
 #include "controls/rounding.h"
 #include "platform/canvas.h"
 #include "platform/graphic.h"
@@ -12,7 +13,6 @@ namespace orvalis {
 
 namespace {
 
-constexpr size_t MaxWordLen = 255;
 // Size tags are not clamped by the markup, but an absurd point size would make the font engine build
 // enormous glyphs; sizes stay within what a screen can show. A font given by its cell height has a
 // negative point size, which size tags change like any other.
@@ -141,7 +141,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
     int32_t link = 0;
     bool hidden = false;
     std::string word;
-    word.reserve(MaxWordLen);
+    word.reserve(MaxShortStringLength);
     const double limit = 0.95 * c.Width;
 
     // The fonts the text uses, each with the height its words reach below their line top. Word widths
@@ -312,7 +312,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
 
     for (size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
-        if (ch != '\r' && ch != '\n' && word.size() < MaxWordLen)
+        if (ch != '\r' && ch != '\n' && word.size() < MaxShortStringLength)
             word.push_back(ch);
         if (ch == ' ') {
             if (!hidden)

@@ -1,4 +1,5 @@
 #include "imaging/pmulti_image.h"
+#include "content/short_string.h"
 #include "imaging/color_reduction.h"
 #include "imaging/image_format.h"
 #include "imaging/pcx_decoder.h"
@@ -20,7 +21,6 @@
 namespace orvalis {
 
 namespace {
-constexpr size_t MaxNameLength = 255;
 // Files larger than this are not pictures the program shows; refusing them bounds the memory a damaged or
 // hostile file can make the loader take.
 constexpr std::streamoff MaxFileSize = 64 * 1024 * 1024;
@@ -78,7 +78,7 @@ TPixelFormat FormatForBits(const QImage& image) {
 } // namespace
 
 void TPMultiImage::SetImageName(const std::string& value) {
-    FImageName = value.substr(0, MaxNameLength);
+    FImageName = ShortString(value);
     Load();
 }
 

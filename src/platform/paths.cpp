@@ -1,4 +1,5 @@
 #include "platform/paths.h"
+#include "content/short_string.h"
 #include "platform/cp1252.h"
 
 #include <filesystem>
@@ -56,8 +57,7 @@ std::string SetProgramFolder(std::string folder) {
 std::string ProgramPath(std::string_view relativeName) {
     std::string path = ProgramFolder();
     path += relativeName;
-    if (path.size() > 255)
-        path.resize(255);
+    CutToShortString(path);
     return path;
 }
 
