@@ -150,17 +150,7 @@ const TPalette* GCustomParserControl::GetPalette() const {
 
 const TPicture& GCustomParserControl::FindImage(std::string_view name) {
     FImageLoader.SetImageName("");
-    const int bits = Screen().BitsPerPixel();
-    if (bits < 8) {
-        FImageLoader.SetImageDither(true);
-        FImageLoader.SetImageReadRes(TLoadResolution::lColor16);
-    } else if (bits < 16) {
-        FImageLoader.SetImageDither(true);
-        FImageLoader.SetImageReadRes(TLoadResolution::lColor256);
-    } else {
-        FImageLoader.SetImageDither(false);
-        FImageLoader.SetImageReadRes(TLoadResolution::lColorTrue);
-    }
+    FImageLoader.SetColorsForScreen(Screen().BitsPerPixel());
     if (!StaysInProgramFolder(name))
         return FImageLoader.Picture();
 

@@ -82,6 +82,13 @@ void TPMultiImage::SetImageName(const std::string& value) {
     Load();
 }
 
+void TPMultiImage::SetColorsForScreen(int bitsPerPixel) {
+    SetImageDither(bitsPerPixel < 16);
+    SetImageReadRes(bitsPerPixel < 8    ? TLoadResolution::lColor16
+                    : bitsPerPixel < 16 ? TLoadResolution::lColor256
+                                        : TLoadResolution::lColorTrue);
+}
+
 int TPMultiImage::TargetBits() const {
     switch (FImageReadRes) {
     case TLoadResolution::lColorVga:
