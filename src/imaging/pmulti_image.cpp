@@ -14,8 +14,6 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace orvalis {
@@ -23,25 +21,12 @@ namespace orvalis {
 namespace {
 // Files larger than this are not pictures the program shows; refusing them bounds the memory a damaged or
 // hostile file can make the loader take.
-constexpr std::streamoff MaxFileSize = 64 * 1024 * 1024;
+constexpr std::uintmax_t MaxPictureFileSize = 64 * 1024 * 1024;
 constexpr int MaxPixels = 64 * 1024 * 1024;
 
 std::string Upper(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::toupper(c)); });
     return s;
-}
-
-bool ReadFile(const std::string& systemPath, std::vector<uint8_t>& data) {
-    std::ifstream in(std::filesystem::path(NativePath(systemPath)), std::ios::binary);
-    if (!in)
-        return false;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || size > MaxFileSize)
-        return false;
-    in.seekg(0);
-    data.resize(size_t(size));
-    return bool(in.read(reinterpret_cast<char*>(data.data()), size));
 }
 
 QImage FromPcx(const TPcxImage& pcx) {
@@ -142,10 +127,11 @@ void TPMultiImage::Load() {
     if (extension == ".WMF")
         return Fail("wmf", "Windows metafiles cannot be shown on this system.");
 
-    std::vector<uint8_t> data;
     TImageFormat format = FormatFromExtension(extension);
-    if (!ReadFile(FImageName, data))
+    const std::optional<std::vector<uint8_t>> read = ReadWholeFile(FImageName, MaxPictureFileSize);
+    if (!read)
         return Fail(FormatName(format), "The file could not be read.");
+    const std::vector<uint8_t>& data = *read;
     if (format == TImageFormat::ifUnknown)
         format = FormatFromContent(data);
     if (format == TImageFormat::ifUnknown)
