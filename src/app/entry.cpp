@@ -1,6 +1,7 @@
 #include "app/entry.h"
 #include "app/intro_form.h"
 #include "app/main_form.h"
+#include "content/short_string.h"
 #include "controls/shared_palette.h"
 #include "platform/form.h"
 #include "platform/paths.h"
@@ -13,7 +14,6 @@
 namespace orvalis {
 
 namespace {
-constexpr size_t MaxString = 255;
 constexpr const char* UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvalis";
 
 std::string LowerAscii(std::string_view text) {
@@ -127,8 +127,7 @@ void RunUninstaller() {
         Registry().ReadString("HKEY_LOCAL_MACHINE", UninstallKey, "UninstallString");
     if (!command || command->empty())
         return;
-    if (command->size() > MaxString)
-        command->resize(MaxString);
+    CutToShortString(*command);
     const TUninstallCommand parts = SplitUninstallCommand(*command);
     if (parts.Program.empty())
         return;

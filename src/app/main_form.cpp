@@ -97,11 +97,7 @@ void TMainForm::FormCreate() {
 
     AdaptColors();
 
-    const int bits = Screen().BitsPerPixel();
-    anImage.SetImageDither(bits < 16);
-    anImage.SetImageReadRes(bits < 8    ? TLoadResolution::lColor16
-                            : bits < 16 ? TLoadResolution::lColor256
-                                        : TLoadResolution::lColorTrue);
+    anImage.SetColorsForScreen(Screen().BitsPerPixel());
 
     MainText = CreateRenderer(MainTextCtrl);
     HintText = CreateRenderer(HintTextCtrl);

@@ -1,4 +1,5 @@
 #include "content/idb_query.h"
+#include "content/short_string.h"
 
 #include <algorithm>
 
@@ -9,8 +10,6 @@
 namespace orvalis {
 
 namespace {
-
-constexpr size_t MaxTermLen = 255;
 
 constexpr std::array<uint8_t, 256> MakeFoldTable() {
     std::array<uint8_t, 256> table{};
@@ -27,8 +26,7 @@ inline uint8_t FoldAt(std::string_view text, size_t i) {
 enum class TOperator { Required, Excluded, Optional };
 
 void AddTerm(TQueryTerms& terms, TOperator op, bool phrase, std::string term) {
-    if (term.size() > MaxTermLen)
-        term.resize(MaxTermLen);
+    CutToShortString(term);
     if (term.empty())
         return;
     switch (op) {

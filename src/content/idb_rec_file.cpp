@@ -3,6 +3,7 @@
 #include "content/idb_format.h"
 #include "content/idb_query.h"
 #include "content/progress_gauge.h"
+#include "content/short_string.h"
 
 #include <array>
 #include <cstdio>
@@ -13,8 +14,6 @@
 namespace orvalis {
 
 namespace {
-
-constexpr size_t MaxLevelLen = 255;
 
 // Reads the file in large blocks and hands out exact byte counts, unscrambling while copying, so that every
 // byte is touched once after the kernel delivered it.
@@ -78,7 +77,7 @@ TPathViews SplitPathViews(const char* path) {
     std::string_view* levels[4] = {&v.L1, &v.L2, &v.L3, &v.L4};
     for (std::string_view* level : levels) {
         const size_t bar = rest.find('|');
-        *level = rest.substr(0, std::min(bar, MaxLevelLen));
+        *level = ShortString(rest.substr(0, bar));
         if (bar == std::string_view::npos)
             break;
         rest.remove_prefix(bar + 1);

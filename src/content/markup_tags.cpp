@@ -1,4 +1,5 @@
 #include "content/markup_tags.h"
+#include "content/short_string.h"
 
 #include <algorithm>
 #include <array>
@@ -40,7 +41,7 @@ std::string_view TagToken(std::string_view text, size_t at, size_t& end) {
         return {};
     }
     end = close + 1;
-    return text.substr(at, std::min(close + 1 - at, MaxTokenLen));
+    return ShortString(text.substr(at, close + 1 - at));
 }
 
 std::string TagAttribute(std::string_view token, std::string_view attribute) {

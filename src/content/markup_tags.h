@@ -8,8 +8,6 @@
 // renderer lays texts out by these rules, and the content tool checks the links of a database with them.
 namespace orvalis {
 
-inline constexpr size_t MaxTokenLen = 255;
-
 // The tag keywords, recognised case-sensitively at the start of a token "<...>".
 enum class TTagKind {
     None,
@@ -33,7 +31,7 @@ enum class TTagKind {
 TTagKind RecogniseTag(std::string_view token);
 
 // The token of a tag starting at `at` (which holds '<'): everything up to and including the first '>', cut
-// at MaxTokenLen. Empty when no '>' follows, in which case the '<' is ordinary text. `end` receives the
+// at 255 characters. Empty when no '>' follows, in which case the '<' is ordinary text. `end` receives the
 // offset just after the '>'.
 std::string_view TagToken(std::string_view text, size_t at, size_t& end);
 

@@ -27,14 +27,10 @@ void TBackground::SetImageDrawStyle(TImageDrawStyle value) {
 void PaintBackground(TCanvas& canvas, int width, int height, const TBackground& background, int dX, int dY,
                      const TPalette* controlPalette) {
     const TGraphic* picture = background.Image().Graphic();
-    bool paletteSelected = false;
-    const TPalette* previous = nullptr;
+    // A palette selected for the picture stays selected until the rectangle is drawn too.
+    const TPaletteScope palette(
+        canvas, picture && Screen().BitsPerPixel() <= 8 && controlPalette ? SharedPalette() : nullptr);
     if (picture) {
-        if (Screen().BitsPerPixel() <= 8 && controlPalette) {
-            previous = canvas.SelectPalette(SharedPalette());
-            canvas.RealizePalette();
-            paletteSelected = true;
-        }
         const int pw = picture->Width(), ph = picture->Height();
         switch (background.ImageDrawStyle()) {
         case TImageDrawStyle::idsAlongside:
@@ -60,8 +56,6 @@ void PaintBackground(TCanvas& canvas, int width, int height, const TBackground& 
     canvas.Pen() = background.Pen();
     canvas.Brush() = background.Brush();
     canvas.Rectangle(0, 0, width, height);
-    if (paletteSelected)
-        canvas.SelectPalette(previous);
 }
 
 } // namespace orvalis

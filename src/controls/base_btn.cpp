@@ -64,12 +64,7 @@ void TBaseBtn::DrawGlyph(TCanvas& canvas, const TPicture& glyph, double dx, doub
 void TBaseBtn::Paint(TCanvas& canvas) {
     if (!Visible() || Loading())
         return;
-    const TPalette* previousPalette = nullptr;
-    const bool paletteSelected = Screen().BitsPerPixel() <= 8 && SharedPalette();
-    if (paletteSelected) {
-        previousPalette = canvas.SelectPalette(SharedPalette());
-        canvas.RealizePalette();
-    }
+    const TPaletteScope palette(canvas, Screen().BitsPerPixel() <= 8 ? SharedPalette() : nullptr);
     canvas.Brush() = FBrush;
     canvas.Pen() = FPen;
     canvas.Font() = Font();
@@ -132,8 +127,6 @@ void TBaseBtn::Paint(TCanvas& canvas) {
         canvas.Font().SetColor(Enabled() ? Font().Color() : clGrayText);
         canvas.TextOut(x, y, FCaption);
     }
-    if (paletteSelected)
-        canvas.SelectPalette(previousPalette);
 }
 
 void TBaseBtn::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -1,4 +1,5 @@
 #include "controls/gauge.h"
+#include "controls/rounding.h"
 #include "platform/canvas.h"
 
 #include <cmath>
@@ -17,11 +18,6 @@ std::string Between(int64_t low, int64_t high) {
 // length x percent x 0.01, truncated toward zero.
 int Share(int length, int percent) {
     return int(double(length) * percent * 0.01);
-}
-
-// To the nearest whole number, halves to the even neighbour.
-int RoundEven(double v) {
-    return int(std::nearbyint(v));
 }
 } // namespace
 
@@ -150,7 +146,7 @@ void TGauge::PaintLook(TCanvas& c, const TRect& r) const {
             const int mx = w / 2, my = h / 2;
             const double a = (percent / 50.0 + 0.5) * std::numbers::pi;
             c.Pie({r.Left, r.Top, w, h},
-                  {RoundEven(mx * (1 - std::cos(a))), RoundEven(my * (1 - std::sin(a)))}, {mx, 0});
+                  {RoundHalfEven(mx * (1 - std::cos(a))), RoundHalfEven(my * (1 - std::sin(a)))}, {mx, 0});
         }
         break;
     }
@@ -166,7 +162,8 @@ void TGauge::PaintLook(TCanvas& c, const TRect& r) const {
             const int cx = Width() / 2;
             const double a = percent / 100.0 * std::numbers::pi;
             c.MoveTo(cx, r.Bottom - 1);
-            c.LineTo(RoundEven(cx * (1 - std::cos(a))), RoundEven((r.Bottom - 1) * (1 - std::sin(a))));
+            c.LineTo(RoundHalfEven(cx * (1 - std::cos(a))),
+                     RoundHalfEven((r.Bottom - 1) * (1 - std::sin(a))));
         }
         break;
     }

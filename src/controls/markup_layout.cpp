@@ -1,26 +1,22 @@
 #include "controls/markup_layout.h"
 
 #include "content/markup_tags.h"
+#include "content/short_string.h"
+#include "controls/rounding.h"
 #include "platform/canvas.h"
 #include "platform/graphic.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 
 namespace orvalis {
 
 namespace {
 
-constexpr size_t MaxWordLen = 255;
 // Size tags are not clamped by the markup, but an absurd point size would make the font engine build
 // enormous glyphs; sizes stay within what a screen can show. A font given by its cell height has a
 // negative point size, which size tags change like any other.
 constexpr int MaxPointSize = 400;
-
-int RoundHalfEven(double v) {
-    return static_cast<int>(std::nearbyint(v));
-}
 
 // A "SIZE=" value: "+n" or "-n" changes the size by n (0 when n does not parse); anything else changes
 // nothing.
@@ -145,7 +141,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
     int32_t link = 0;
     bool hidden = false;
     std::string word;
-    word.reserve(MaxWordLen);
+    word.reserve(MaxShortStringLength);
     const double limit = 0.95 * c.Width;
 
     // The fonts the text uses, each with the height its words reach below their line top. Word widths
@@ -231,11 +227,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
         const TGraphic* graphic = c.FindImage(name);
         if (graphic == nullptr || graphic->Empty())
             return;
-        const TPalette* previous = nullptr;
-        if (c.Palette != nullptr) {
-            previous = canvas.SelectPalette(c.Palette);
-            canvas.RealizePalette();
-        }
+        const TPaletteScope palette(canvas, c.Palette);
         TItem item;
         item.Graphic = graphic;
         item.Y = y;
@@ -258,8 +250,6 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
         // The picture moves the text by whole lines less one pixel each.
         y += RoundHalfEven(static_cast<double>(graphic->Height()) / lh) * (lh - 1);
         x = 2;
-        if (c.Palette != nullptr)
-            canvas.SelectPalette(previous);
     };
 
     auto counted = [&](int& counter, int step, TFontStyle style) {
@@ -322,7 +312,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
 
     for (size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
-        if (ch != '\r' && ch != '\n' && word.size() < MaxWordLen)
+        if (ch != '\r' && ch != '\n' && word.size() < MaxShortStringLength)
             word.push_back(ch);
         if (ch == ' ') {
             if (!hidden)
@@ -393,15 +383,9 @@ void TMarkupLayout::Replay(TCanvas& canvas, const TMarkupContext& c, TPointerCha
                            std::string_view(FKept->Chars).substr(it->TextStart, it->TextLength));
             continue;
         }
-        const TPalette* previous = nullptr;
-        if (c.Palette != nullptr) {
-            previous = canvas.SelectPalette(c.Palette);
-            canvas.RealizePalette();
-        }
+        const TPaletteScope palette(canvas, c.Palette);
         if (it->Draw)
             canvas.Draw(it->X, it->Y, *it->Graphic);
-        if (c.Palette != nullptr)
-            canvas.SelectPalette(previous);
     }
 }
 

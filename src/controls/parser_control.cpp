@@ -9,15 +9,13 @@
 #include "platform/scroll_box.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
 namespace orvalis {
 
 namespace {
 
 // Texts are at most 65,535 bytes; a file far beyond that is not a text of this program and is not read.
-constexpr std::uintmax_t MaxFileSize = 16u << 20;
+constexpr std::uintmax_t MaxTextFileSize = 16u << 20;
 
 // IMG names are paths below the program folder; an absolute name or one that climbs out of the folder
 // finds no picture.
@@ -94,19 +92,8 @@ void GCustomParserControl::LayoutAndResize() {
 }
 
 void GCustomParserControl::LoadFromFile(const std::string& path) {
-    const std::filesystem::path file(NativePath(path));
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (error || size > MaxFileSize)
-        return;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return;
-    std::string buffer(static_cast<size_t>(size), '\0');
-    in.read(buffer.data(), static_cast<std::streamsize>(size));
-    if (static_cast<std::uintmax_t>(in.gcount()) != size)
-        return;
-    SetText(buffer.c_str());
+    if (const auto bytes = ReadWholeFile(path, MaxTextFileSize))
+        SetText(std::string(bytes->begin(), bytes->end()));
 }
 
 void GCustomParserControl::SetdX(int value) {
@@ -150,17 +137,7 @@ const TPalette* GCustomParserControl::GetPalette() const {
 
 const TPicture& GCustomParserControl::FindImage(std::string_view name) {
     FImageLoader.SetImageName("");
-    const int bits = Screen().BitsPerPixel();
-    if (bits < 8) {
-        FImageLoader.SetImageDither(true);
-        FImageLoader.SetImageReadRes(TLoadResolution::lColor16);
-    } else if (bits < 16) {
-        FImageLoader.SetImageDither(true);
-        FImageLoader.SetImageReadRes(TLoadResolution::lColor256);
-    } else {
-        FImageLoader.SetImageDither(false);
-        FImageLoader.SetImageReadRes(TLoadResolution::lColorTrue);
-    }
+    FImageLoader.SetColorsForScreen(Screen().BitsPerPixel());
     if (!StaysInProgramFolder(name))
         return FImageLoader.Picture();
 

@@ -1,4 +1,5 @@
 #include "imaging/pmulti_image.h"
+#include "content/short_string.h"
 #include "imaging/color_reduction.h"
 #include "imaging/image_format.h"
 #include "imaging/pcx_decoder.h"
@@ -13,35 +14,19 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 
 namespace orvalis {
 
 namespace {
-constexpr size_t MaxNameLength = 255;
 // Files larger than this are not pictures the program shows; refusing them bounds the memory a damaged or
 // hostile file can make the loader take.
-constexpr std::streamoff MaxFileSize = 64 * 1024 * 1024;
+constexpr std::uintmax_t MaxPictureFileSize = 64 * 1024 * 1024;
 constexpr int MaxPixels = 64 * 1024 * 1024;
 
 std::string Upper(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::toupper(c)); });
     return s;
-}
-
-bool ReadFile(const std::string& systemPath, std::vector<uint8_t>& data) {
-    std::ifstream in(std::filesystem::path(NativePath(systemPath)), std::ios::binary);
-    if (!in)
-        return false;
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0 || size > MaxFileSize)
-        return false;
-    in.seekg(0);
-    data.resize(size_t(size));
-    return bool(in.read(reinterpret_cast<char*>(data.data()), size));
 }
 
 QImage FromPcx(const TPcxImage& pcx) {
@@ -78,8 +63,15 @@ TPixelFormat FormatForBits(const QImage& image) {
 } // namespace
 
 void TPMultiImage::SetImageName(const std::string& value) {
-    FImageName = value.substr(0, MaxNameLength);
+    FImageName = ShortString(value);
     Load();
+}
+
+void TPMultiImage::SetColorsForScreen(int bitsPerPixel) {
+    SetImageDither(bitsPerPixel < 16);
+    SetImageReadRes(bitsPerPixel < 8    ? TLoadResolution::lColor16
+                    : bitsPerPixel < 16 ? TLoadResolution::lColor256
+                                        : TLoadResolution::lColorTrue);
 }
 
 int TPMultiImage::TargetBits() const {
@@ -135,10 +127,11 @@ void TPMultiImage::Load() {
     if (extension == ".WMF")
         return Fail("wmf", "Windows metafiles cannot be shown on this system.");
 
-    std::vector<uint8_t> data;
     TImageFormat format = FormatFromExtension(extension);
-    if (!ReadFile(FImageName, data))
+    const std::optional<std::vector<uint8_t>> read = ReadWholeFile(FImageName, MaxPictureFileSize);
+    if (!read)
         return Fail(FormatName(format), "The file could not be read.");
+    const std::vector<uint8_t>& data = *read;
     if (format == TImageFormat::ifUnknown)
         format = FormatFromContent(data);
     if (format == TImageFormat::ifUnknown)

@@ -28,6 +28,9 @@ public:
     void SetImageReadRes(TLoadResolution value) { FImageReadRes = value; }
     bool ImageDither() const { return FImageDither; }
     void SetImageDither(bool value) { FImageDither = value; }
+    // Chooses both for a screen of the given depth: below 8 bits per pixel 16 colours and 8 to 15 bits 256
+    // colours, both dithered; otherwise true colour without dithering.
+    void SetColorsForScreen(int bitsPerPixel);
 
     const TPicture& Picture() const { return FPicture; }
     TPicture& Picture() { return FPicture; }

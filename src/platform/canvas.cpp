@@ -13,4 +13,17 @@ void TCanvas::LineTo(int x, int y) {
     FPenPos = {x, y};
 }
 
+TPaletteScope::TPaletteScope(TCanvas& canvas, const TPalette* palette) : FCanvas(canvas) {
+    if (palette == nullptr)
+        return;
+    FPrevious = canvas.SelectPalette(palette);
+    FSelected = true;
+    canvas.RealizePalette();
+}
+
+TPaletteScope::~TPaletteScope() {
+    if (FSelected)
+        FCanvas.SelectPalette(FPrevious);
+}
+
 } // namespace orvalis

@@ -116,4 +116,19 @@ private:
     std::optional<TRect> FPaintRect;
 };
 
+// Selects and realises a palette in a canvas for as long as it lives, then selects the previous palette
+// again, also when the drawing in between throws. Without a palette it changes nothing.
+class TPaletteScope {
+public:
+    TPaletteScope(TCanvas& canvas, const TPalette* palette);
+    ~TPaletteScope();
+    TPaletteScope(const TPaletteScope&) = delete;
+    TPaletteScope& operator=(const TPaletteScope&) = delete;
+
+private:
+    TCanvas& FCanvas;
+    const TPalette* FPrevious = nullptr;
+    bool FSelected = false;
+};
+
 } // namespace orvalis

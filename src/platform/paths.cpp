@@ -1,7 +1,9 @@
 #include "platform/paths.h"
+#include "content/short_string.h"
 #include "platform/cp1252.h"
 
 #include <filesystem>
+#include <fstream>
 #include <utility>
 
 namespace orvalis {
@@ -17,6 +19,22 @@ std::string NativePath(std::string_view systemPath) {
 bool FileExists(std::string_view systemPath) {
     std::error_code error;
     return std::filesystem::is_regular_file(std::filesystem::path(NativePath(systemPath)), error);
+}
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(std::string_view systemPath, std::uintmax_t maxSize) {
+    const std::filesystem::path file(NativePath(systemPath));
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error || size > maxSize)
+        return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::vector<uint8_t> data(static_cast<size_t>(size));
+    in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(size));
+    if (static_cast<std::uintmax_t>(in.gcount()) != size)
+        return std::nullopt;
+    return data;
 }
 
 std::string ExtensionOf(std::string_view systemPath) {
@@ -56,8 +74,7 @@ std::string SetProgramFolder(std::string folder) {
 std::string ProgramPath(std::string_view relativeName) {
     std::string path = ProgramFolder();
     path += relativeName;
-    if (path.size() > 255)
-        path.resize(255);
+    CutToShortString(path);
     return path;
 }
 

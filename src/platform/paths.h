@@ -1,13 +1,19 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvalis {
 
 // The system builds paths as Windows-1252 strings with backslashes; the file system wants UTF-8 with '/'.
 std::string NativePath(std::string_view systemPath);
 bool FileExists(std::string_view systemPath);
+// The whole content of a file, or none when it is not a file that can be read to its end or when it holds
+// more than maxSize bytes, which bounds what a damaged or foreign file can make the reader take.
+std::optional<std::vector<uint8_t>> ReadWholeFile(std::string_view systemPath, std::uintmax_t maxSize);
 // The extension with its dot (".BMP" of "a\b.BMP"), or empty; a name ending in "." answers ".".
 std::string ExtensionOf(std::string_view systemPath);
 

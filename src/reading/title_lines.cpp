@@ -1,4 +1,5 @@
 #include "reading/title_lines.h"
+#include "content/short_string.h"
 
 #include <algorithm>
 #include <charconv>
@@ -20,7 +21,7 @@ std::string_view TitleOfLine(std::string_view line) {
     const size_t bar = line.find('|');
     if (bar == std::string_view::npos)
         return {};
-    return line.substr(bar + 1, 255);
+    return ShortString(line.substr(bar + 1));
 }
 
 std::string_view KeyOfLine(std::string_view line) {

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orvalis {
 namespace {
 
@@ -170,6 +172,21 @@ TEST_F(PMultiImageTest, ReadResolution_SetsDepthAndPalette) {
     FImage.SetImageReadRes(TLoadResolution::lAutoMatic);
     TScreenOverride screen({.BitsPerPixel = 8});
     EXPECT_EQ(FImage.TargetBits(), 8);
+}
+
+// Unlike lAutoMatic, which gives 4 bits only to screens of at most 4, screens of 5 to 7 bits get 16 colours.
+TEST_F(PMultiImageTest, SetColorsForScreen_DithersToThePaletteDepthsBelowSixteenBits) {
+    const std::tuple<int, TLoadResolution, bool> cases[] = {
+        {1, TLoadResolution::lColor16, true},     {4, TLoadResolution::lColor16, true},
+        {7, TLoadResolution::lColor16, true},     {8, TLoadResolution::lColor256, true},
+        {15, TLoadResolution::lColor256, true},   {16, TLoadResolution::lColorTrue, false},
+        {32, TLoadResolution::lColorTrue, false},
+    };
+    for (const auto& [bits, res, dither] : cases) {
+        FImage.SetColorsForScreen(bits);
+        EXPECT_EQ(FImage.ImageReadRes(), res) << bits;
+        EXPECT_EQ(FImage.ImageDither(), dither) << bits;
+    }
 }
 
 TEST_F(PMultiImageTest, Dither_MixesColoursForTonesThePaletteLacks) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace orvalis {
 namespace {
 
@@ -138,6 +140,26 @@ TEST(TitleRowDrawing, FewColours_CopiesWithTheSharedPaletteWhenTheWindowHasOne) 
     plain.WithPicture();
     plain.List->SetItems({"1|Acne"});
     EXPECT_TRUE(plain.Paint()[0].starts_with("CopyRect")) << "a window without a palette";
+}
+
+// A canvas whose block transfers fail.
+class FailingCopyCanvas : public RecordingCanvas {
+public:
+    void CopyRect(const TRect&, const TBitmap&, const TRect&, TCopyMode) override {
+        throw std::runtime_error("the copy failed");
+    }
+};
+
+TEST(TitleRowDrawing, CopyThatThrows_LeavesThePreviousPaletteSelected) {
+    TScreenOverride eightBits({.BitsPerPixel = 8});
+    PageFixture<PaletteWindow> p;
+    p.WithPicture();
+    p.List->SetItems({"1|Acne"});
+    FailingCopyCanvas canvas;
+    p.List->Paint(canvas);
+    EXPECT_EQ(canvas.CallTexts(),
+              (std::vector<std::string>{"SelectPalette(256)", "RealizePalette()", "SelectPalette(none)"}));
+    EXPECT_EQ(canvas.SelectedPalette(), nullptr);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "orvalis-db/text_files.h"
 
+#include "content/short_string.h"
 #include "orvalis-db/cp1252.h"
 
 namespace orvalis::dbtool {
@@ -67,7 +68,7 @@ std::map<std::string, TSection> ReadSections(std::string_view converted) {
             continue;
         }
         if (current != nullptr)
-            current->Lines.emplace_back(line.substr(0, 255));
+            current->Lines.emplace_back(ShortString(line));
     }
     return sections;
 }
@@ -107,7 +108,7 @@ std::vector<TSourceError> CheckQuizFile(const std::string& name, std::string_vie
     }
     for (const auto& [section, body] : sections) {
         for (size_t i = 0; i < body.Lines.size(); ++i) {
-            if (body.Lines[i].size() == 255)
+            if (body.Lines[i].size() == MaxShortStringLength)
                 errors.push_back({name, body.HeaderLine + 1 + static_cast<int>(i),
                                   "the line is cut at 255 characters when shown"});
         }

@@ -1,0 +1,48 @@
+#include "platform/paths.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+namespace orvalis {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class ReadWholeFileTest : public testing::Test {
+protected:
+    std::string Write(const std::string& name, const Bytes& bytes) {
+        const std::string path = FDir.filePath(QString::fromStdString(name)).toStdString();
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+
+    QTemporaryDir FDir;
+};
+
+TEST_F(ReadWholeFileTest, FileUpToTheLimit_ComesWholeWithEveryByte) {
+    const Bytes bytes{'a', 0, 0xE9, '\r', '\n', 0xFF};
+    const std::string path = Write("six", bytes);
+    EXPECT_EQ(ReadWholeFile(path, 6), bytes);
+    EXPECT_EQ(ReadWholeFile(path, 1000), bytes);
+    EXPECT_EQ(ReadWholeFile(Write("empty", {}), 0), Bytes{});
+}
+
+TEST_F(ReadWholeFileTest, FileOverTheLimitMissingOrAFolder_GivesNothing) {
+    EXPECT_EQ(ReadWholeFile(Write("six", Bytes(6, 'x')), 5), std::nullopt);
+    EXPECT_EQ(ReadWholeFile(FDir.filePath("missing").toStdString(), 1000), std::nullopt);
+    EXPECT_EQ(ReadWholeFile(FDir.path().toStdString(), 1000), std::nullopt);
+}
+
+TEST_F(ReadWholeFileTest, BackslashNames_AreFolderSeparators) {
+    const std::string path = Write("name", Bytes{'1'});
+    std::string system = path;
+    std::replace(system.begin(), system.end(), '/', '\\');
+    EXPECT_EQ(ReadWholeFile(system, 10), Bytes{'1'});
+}
+
+} // namespace
+} // namespace orvalis
