@@ -1,4 +1,5 @@
 #include "output/clipboard_copy.h"
+#include "content/short_string.h"
 #include "controls/base_btn.h"
 #include "controls/parser_control.h"
 #include "platform/label.h"
@@ -33,7 +34,8 @@ std::string PlainTopicText(std::string_view markup) {
 }
 
 std::string ClipboardTopicText(std::string_view header, std::string_view markup) {
-    std::string text = (std::string(header) + std::string(LineBreak)).substr(0, 255);
+    std::string text = std::string(header) + std::string(LineBreak);
+    CutToShortString(text);
     text += PlainTopicText(markup);
     text += LineBreak;
     text += PublisherNotice;

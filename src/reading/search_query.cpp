@@ -1,11 +1,10 @@
 #include "reading/search_query.h"
+#include "content/short_string.h"
 #include "reading/title_lines.h"
 
 namespace orvalis {
 
 namespace {
-constexpr size_t MaxTextLen = 255;
-
 std::string Capitals(std::string_view text) {
     std::string result(text);
     for (char& c : result)
@@ -16,11 +15,11 @@ std::string Capitals(std::string_view text) {
 } // namespace
 
 std::string TypedSearchQuery(std::string_view editText) {
-    return "+" + std::string(editText.substr(0, MaxTextLen));
+    return "+" + std::string(ShortString(editText));
 }
 
 std::string RerunSearchText(std::string_view editText) {
-    std::string_view text = editText.substr(0, MaxTextLen);
+    std::string_view text = ShortString(editText);
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     if (text.empty())

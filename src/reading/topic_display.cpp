@@ -1,4 +1,5 @@
 #include "reading/topic_display.h"
+#include "content/short_string.h"
 #include "controls/bk_control.h"
 #include "controls/design_controls.h"
 #include "platform/edit.h"
@@ -239,7 +240,7 @@ void TTopicDisplay::GoToLstSelect(TObject* Sender) {
     if (GoToLst->ItemIndex() < 0)
         return;
     GoToLst->SetEnabled(false);
-    const std::string line = GoToLst->Items()[GoToLst->ItemIndex()].substr(0, 255);
+    const std::string line(ShortString(GoToLst->Items()[GoToLst->ItemIndex()]));
     const char section = line.empty() ? 0 : line[0];
     if (section >= '1' && section <= '3' && section != FState.SectionCode()) {
         FState.SetSection(section);
