@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the benchmarks need, when any is missing.
-# Shared by the README's two commands and by CI. Run as root on Debian 12.
+# Installs the Debian packages the build, the tests and the benchmarks need, and any named as arguments, when
+# any is missing. Shared by the README's two commands, scripts/package.sh and CI. Run as root on Debian 12.
 set -euo pipefail
 
 packages=(
@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev qt6-image-formats-plugins libgl-dev   # the platform layer; TIFF from the plugins
     fonts-liberation2          # "Arial" resolves to Liberation Sans
     fonts-wine                 # tahoma.ttf, copied into the program folder by the build
+    "$@"
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "platform/services.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <memory>
@@ -96,6 +97,27 @@ bool IsUninstallRequest(const std::vector<std::string>& arguments) {
     return !arguments.empty() && LowerAscii(arguments.front()) == "uninstall";
 }
 
+std::optional<std::string> CommandLineAnswer(const std::vector<std::string>& arguments) {
+    if (arguments.empty())
+        return std::nullopt;
+    if (arguments.front() == "--version")
+        return std::string("orvalis ") + ORVALIS_VERSION + "\n";
+    if (arguments.front() != "--help")
+        return std::nullopt;
+    return "Usage: orvalis [uninstall]\n"
+           "\n"
+           "Orvalis, an illustrated reference work in Dutch on everyday health complaints,\n"
+           "their remedies and nutrients. The reader fills the screen; it reads the record\n"
+           "database D/iDbRecs.dat and the pictures under I/ in the folder of the program\n"
+           "file. Only one copy runs: starting the program again brings the running copy\n"
+           "to the front.\n"
+           "\n"
+           "  uninstall    close the running copy (and start the uninstaller registered\n"
+           "               for the program, where the system has one)\n"
+           "  --help       show this help and exit\n"
+           "  --version    show the version and exit\n";
+}
+
 TUninstallCommand SplitUninstallCommand(std::string_view command) {
     TUninstallCommand result;
     if (!command.empty() && command.front() == '"') {
@@ -135,6 +157,10 @@ void RunUninstaller() {
 }
 
 int OrvalisMain(int argc, char** argv) {
+    if (const auto answer = CommandLineAnswer(std::vector<std::string>(argv + 1, argv + argc))) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
     Application().Initialize(argc, argv);
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,10 @@ namespace orvalis {
 // Whether the command line asks for the uninstaller: only the first argument counts, compared with
 // "uninstall" after folding A-Z to lower case, without trimming.
 bool IsUninstallRequest(const std::vector<std::string>& arguments);
+
+// The answer to "--help" or "--version" as the first argument: the text for standard output, given before
+// any window system is touched. Every other command line answers nothing and starts the program.
+std::optional<std::string> CommandLineAnswer(const std::vector<std::string>& arguments);
 
 // A registered uninstall command taken apart into the program and its parameter text.
 struct TUninstallCommand {

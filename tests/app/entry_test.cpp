@@ -20,6 +20,18 @@ TEST(Entry, IsUninstallRequest_OnlyTheFirstArgumentInAnyCase) {
     EXPECT_FALSE(IsUninstallRequest({"/uninstall"}));
 }
 
+TEST(Entry, CommandLineAnswer_OnlyHelpOrVersionAsTheFirstArgument) {
+    const auto help = CommandLineAnswer({"--help"});
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->starts_with("Usage: orvalis ")) << *help;
+    const auto version = CommandLineAnswer({"--version", "more"});
+    ASSERT_TRUE(version);
+    EXPECT_TRUE(version->starts_with("orvalis ") && version->ends_with("\n")) << *version;
+    for (const Args& args :
+         {Args{}, Args{"uninstall"}, Args{"uninstall", "--help"}, Args{"--HELP"}, Args{"-h"}})
+        EXPECT_FALSE(CommandLineAnswer(args)) << (args.empty() ? "" : args.front());
+}
+
 TEST(Entry, SplitUninstallCommand_QuotedAndUnquotedForms) {
     struct TCase {
         const char* Command;

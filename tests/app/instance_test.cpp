@@ -1,5 +1,6 @@
 // The real program as a second copy and as a first copy, in processes of their own under the offscreen
 // platform. Each copy gets its own single-instance name through the user name it runs under.
+#include "app/entry.h"
 #include "db_fixture.h"
 #include "platform/services.h"
 
@@ -89,6 +90,33 @@ TEST(SingleInstance, UninstallWithoutARunningCopy_EndsAtOnce) {
     int exitCode = -1;
     ASSERT_TRUE(RunToEnd(alone, exitCode));
     EXPECT_EQ(exitCode, 0);
+}
+
+// Asked for help or its version, the program answers without a window system (the platform it is given
+// has no display to connect to) and leaves the running copy alone.
+TEST(SingleInstance, HelpAndVersion_AnswerWithoutAWindowSystemAndLeaveTheRunningCopyAlone) {
+    const std::string user = UniqueUser("help");
+    auto first = CreateSingleInstance("Orvalis-" + user);
+    std::vector<TInstanceMessage> received;
+    first->OnMessage = [&](TInstanceMessage m) { received.push_back(m); };
+    ASSERT_TRUE(first->BecomeFirst());
+    QProcessEnvironment env = CopyEnvironment(user);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    for (const char* argument : {"--help", "--version"}) {
+        SCOPED_TRACE(argument);
+        QProcess copy;
+        copy.setProcessEnvironment(env);
+        copy.start(ORVALIS_EXECUTABLE, {argument});
+        int exitCode = -1;
+        ASSERT_TRUE(RunToEnd(copy, exitCode));
+        EXPECT_EQ(exitCode, 0) << copy.readAllStandardError().toStdString();
+        EXPECT_EQ(copy.readAllStandardOutput().toStdString(), CommandLineAnswer({argument}).value_or("-"));
+    }
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(received.empty());
 }
 
 // A program folder of its own: the executable copied in (the program finds its folder from its own file),

@@ -156,6 +156,12 @@ TEST_F(DbToolTest, UsageAndHelp) {
     const TRun help = Tool({"--help"});
     EXPECT_EQ(help.Code, ExitOk);
     EXPECT_NE(help.Out.find("\\x{HH}"), std::string::npos);
+    // One line "NAME VERSION", the form manual-page generators read.
+    const TRun version = Tool({"--version"});
+    EXPECT_EQ(version.Code, ExitOk);
+    EXPECT_TRUE(version.Out.starts_with("orvalis-db ") && version.Out.ends_with("\n") &&
+                std::count(version.Out.begin(), version.Out.end(), '\n') == 1)
+        << version.Out;
     for (const char* command : {"pack", "unpack", "list", "query", "check", "dump", "text"}) {
         const TRun h = Tool({command, "--help"});
         EXPECT_EQ(h.Code, ExitOk) << command;

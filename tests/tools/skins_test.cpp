@@ -1,3 +1,4 @@
+#include "orvalis-skins/app_icon.h"
 #include "orvalis-skins/generator.h"
 #include "orvalis-skins/program_pictures.h"
 #include "orvalis-skins/skin_painter.h"
@@ -98,7 +99,13 @@ TEST_F(SkinsTest, Generate_EveryFileDecodesFromItsContentAtItsSize) {
         const QImage image(QString::fromStdString((root / name).string()));
         EXPECT_EQ(image.size(), size) << name;
     }
-    EXPECT_EQ(written.size(), 14u * 3 + 14 + 5);
+    for (int size : AppIconSizes) {
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        const QImage icon(
+            QString::fromStdString((root / "skins/icons/hicolor" / folder / "apps/orvalis.png").string()));
+        EXPECT_EQ(icon.size(), QSize(size, size)) << folder;
+    }
+    EXPECT_EQ(written.size(), 14u * 3 + 14 + 5 + AppIconSizes.size());
 }
 
 TEST_F(SkinsTest, Generate_TwoRunsWriteTheSameBytes) {
@@ -153,6 +160,33 @@ TEST_F(SkinsTest, Splash_LoadingBandCarriesWhiteText) {
             lum += qGray(splash.pixel(x, y));
     const int grey = int(lum / (12 * 270));
     EXPECT_GE(ContrastRatio(Qt::white, QColor(grey, grey, grey)), 4.5);
+}
+
+// At every size the cover's corners stay transparent, its middle is opaque, and the leaf and the outline
+// keep pixels of their own colours (neither vanishes in the smallest sizes).
+TEST_F(SkinsTest, AppIcon_ReadsAtEverySize) {
+    for (int size : AppIconSizes) {
+        SCOPED_TRACE(size);
+        const QImage icon = PaintAppIcon(size);
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        ASSERT_TRUE(icon.hasAlphaChannel());
+        for (QPoint corner :
+             {QPoint(0, 0), QPoint(size - 1, 0), QPoint(0, size - 1), QPoint(size - 1, size - 1)})
+            EXPECT_EQ(qAlpha(icon.pixel(corner)), 0);
+        int opaque = 0, leaf = 0, outline = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const QColor c = icon.pixelColor(x, y);
+                opaque += c.alpha() == 255;
+                if (c.alpha() < 255)
+                    continue;
+                leaf += c.green() > c.red() + 8 && c.green() > c.blue() + 30;
+                outline += c.red() < 0x90 && c.green() < 0x60 && c.blue() < 0x30;
+            }
+        EXPECT_GT(opaque, size * size / 2); // the cover, less its rounded corners and soft rim
+        EXPECT_GT(leaf, 0);
+        EXPECT_GT(outline, size);
+    }
 }
 
 TEST(ContrastRatio, MatchesKnownPairs) {

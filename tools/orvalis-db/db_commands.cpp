@@ -29,7 +29,8 @@ Usage:
   orvalis-db pack SRC... DB          compile record sources (UTF-8) into the database DB
   orvalis-db unpack DB SRC           write the database as one record source
   orvalis-db list DB [--section C]   the title lines "ordinal|title", sorted by title
-  orvalis-db query DB QUERY [--link] run the keyword search (or, with --link, the link
+  orvalis-db query DB QUERY [--link]
+                                     run the keyword search (or, with --link, the link
                                      search) and print the sorted title lines and the count
   orvalis-db check DB                report damage, duplicate ids, misplaced extra texts
                                      and recipes, and links that find nothing
@@ -38,6 +39,7 @@ Usage:
   orvalis-db text SRC OUT [--check quiz|bmi]
                                      convert a hint, quiz or BMI text to Windows-1252, CR LF
   orvalis-db COMMAND --help          help on one command
+  orvalis-db --version               the version of the tool and of the program
 
 Exit codes: 0 success, 1 error (also: check found problems), 2 wrong usage.
 )";
@@ -367,6 +369,10 @@ int RunDbTool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         out << MainHelp << '\n' << SourceFormatHelp;
+        return ExitOk;
+    }
+    if (args[0] == "--version") {
+        out << "orvalis-db " << ORVALIS_VERSION << '\n';
         return ExitOk;
     }
     const auto& commands = Commands();

@@ -14,7 +14,7 @@ const char* const SourceFormatHelp =
   @# any comment                 a comment line, ignored anywhere
   @record 1|Acne                 a record with the path "1|Acne" (levels separated by "|")
   ...                            the record's text: every following line up to the next
-  ...                            record line; lines are joined with CR LF
+                                 record line; lines are joined with CR LF
   @extra                         the extra-information record of the last topic "L1|T":
                                  its path is "L1|T|T"
   @recipe                        the recipe record of the last topic: path "L1|T|T|T"

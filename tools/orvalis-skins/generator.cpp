@@ -1,5 +1,6 @@
 #include "orvalis-skins/generator.h"
 
+#include "orvalis-skins/app_icon.h"
 #include "orvalis-skins/contact_sheet.h"
 #include "orvalis-skins/palette_bitmaps.h"
 #include "orvalis-skins/program_pictures.h"
@@ -83,6 +84,12 @@ bool GenerateSkins(const TGeneratorOptions& options, std::vector<std::filesystem
         !Write(PaintScrollPart(TScrollPart::Down), skins / "scroll_down.png", TFileFormat::Png, written,
                error))
         return false;
+    for (int size : AppIconSizes) {
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        if (!Write(PaintAppIcon(size), skins / "icons" / "hicolor" / folder / "apps" / "orvalis.png",
+                   TFileFormat::Png, written, error))
+            return false;
+    }
     if (!options.PaletteDir.empty() && !WriteSplashBitmaps(options.PaletteDir, skins, written, error))
         return false;
     if (options.ContactSheets)

@@ -10,7 +10,9 @@ namespace orvalis::skins {
 
 struct TGeneratorOptions {
     std::filesystem::path ProgramDir; // receives I/B/<stem><suffix> and I/T/<topic>.png
-    std::filesystem::path SkinsDir;   // receives splash.png, about.png, scroll_*.png, contact-*.png
+    // Receives splash.png, about.png, scroll_*.png, contact-*.png and the program's icon as
+    // icons/hicolor/<N>x<N>/apps/orvalis.png.
+    std::filesystem::path SkinsDir;
     bool ContactSheets = true;
     // Holds the palette resources PAL16 and PAL256; with it the splash is also written for 16- and
     // 256-colour screens (Intro, Intro256 in the skins folder).
