@@ -141,13 +141,31 @@ void TMainForm::FormCreate() {
 
 void TMainForm::LoadBackground(const std::string& stem, TBackground& target) {
     const std::string name = ProgramPath("I\\B\\" + stem + std::string(VariantSuffix(ScreenVariant())));
+    // A picture file read before and unchanged since (same size and time) is not decoded again: every
+    // entry into a page loads its pictures, and decoding them would be most of the page switch.
+    std::error_code error;
+    const std::filesystem::path file(NativePath(name));
+    const auto size = std::filesystem::file_size(file, error);
+    const auto time =
+        error ? std::filesystem::file_time_type() : std::filesystem::last_write_time(file, error);
+    if (!error) {
+        const auto known = FLoadedPictures.find(name);
+        if (known != FLoadedPictures.end() && known->second.Size == size && known->second.Time == time) {
+            target.Image().Assign(known->second.Picture);
+            return;
+        }
+    }
     anImage.SetImageName("");
     if (FileExists(name))
         anImage.SetImageName(name);
-    if (anImage.Picture().HasGraphic())
+    if (anImage.Picture().HasGraphic()) {
         target.Image().SetGraphic(anImage.Picture().Graphic());
-    else
+        if (!error)
+            FLoadedPictures[name] = {size, time, target.Image()};
+    } else {
         target.Image().Clear();
+        FLoadedPictures.erase(name);
+    }
     anImage.SetImageName("");
 }
 

@@ -14,6 +14,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -196,6 +198,13 @@ private:
     void SetRendererOffsets();
     std::vector<GTextControl*> Lists() const;
     static void SetCursors(TWinControl& parent);
+    // The background pictures decoded so far, by file name, with the file's size and time when read.
+    struct TLoadedPicture {
+        std::uintmax_t Size = 0;
+        std::filesystem::file_time_type Time;
+        TPicture Picture;
+    };
+    std::map<std::string, TLoadedPicture> FLoadedPictures;
     // Binds the navigation and feedback handlers to the controls.
     void BindHandlers();
     // The page shown in MainPages.

@@ -112,6 +112,7 @@ void TiDbRecFile::FreeRecords() {
         Records.Put(pos, nullptr);
         Records.Delete(pos);
     }
+    FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
 }
 
 bool TiDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
@@ -191,8 +192,10 @@ bool TiDbRecFile::IsSelected(int32_t index) {
 
 void TiDbRecFile::SelectAll() {
     const int32_t n = Records.Count();
-    for (int32_t i = 1; i <= n; ++i)
-        static_cast<TiDbRec*>(Records.Get(i))->Selected = true;
+    // The count is exact, so when it equals the number of records every flag is already set.
+    if (FSelectedCount != n)
+        for (int32_t i = 1; i <= n; ++i)
+            static_cast<TiDbRec*>(Records.Get(i))->Selected = true;
     FSelectedCount = n;
     if (n == 0) {
         FCursorOrdinal = FCursorIndex = 0;

@@ -5,6 +5,7 @@
 #include "app/screen_variant.h"
 #include "controls/bk_control.h"
 #include "db_fixture.h"
+#include "platform/bitmap.h"
 #include "platform/edit.h"
 #include "platform/label.h"
 #include "platform/page_stack.h"
@@ -21,6 +22,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -390,6 +392,44 @@ TEST_F(MainWindowTest, BadDatabases_LeaveEveryPageEmptyButUsable) {
         }
         Form.reset();
     }
+}
+
+} // namespace
+} // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+// Pictures are decoded once while their files stay as they are; a file that changes or goes is read anew.
+TEST_F(MainWindowTest, Backgrounds_ReadAgainWhenTheirFileChanges) {
+    const fs::path built = fs::path(std::getenv("ORVALIS_PROGRAM_DIR")) / "I" / "B";
+    fs::remove(Folder.Path() / "I");
+    fs::create_directories(Folder.Path() / "I" / "B");
+    for (const char* stem : {"i_t", "i", "m_t", "m_r", "m_b", "m_l1"})
+        fs::copy_file(built / (std::string(stem) + "6x4"),
+                      Folder.Path() / "I" / "B" / (std::string(stem) + "6x4"));
+    TMainForm& form = Open();
+    const auto headerSize = [&form] {
+        const TBitmap* bitmap = form.HeaderBk->Background().Image().Bitmap();
+        return bitmap ? TSize{bitmap->Width(), bitmap->Height()} : TSize{};
+    };
+    Click(form.EntryIntroBtn);
+    const TSize header = headerSize();
+    ASSERT_GT(header.cx, 0);
+    Click(form.MainMenuBtn);
+    Click(form.EntryIntroBtn);
+    EXPECT_EQ(headerSize(), header);
+
+    const fs::path strip = Folder.Path() / "I" / "B" / "m_t6x4";
+    fs::copy_file(built / "m_r6x4", strip, fs::copy_options::overwrite_existing);
+    fs::last_write_time(strip, fs::last_write_time(strip) + std::chrono::seconds(5));
+    Click(form.MainMenuBtn);
+    Click(form.EntryIntroBtn);
+    EXPECT_NE(headerSize(), header) << "the changed file is decoded again";
+    fs::remove(strip);
+    Click(form.MainMenuBtn);
+    Click(form.EntryIntroBtn);
+    EXPECT_EQ(headerSize(), TSize{}) << "a file that is gone leaves the area without a picture";
 }
 
 } // namespace

@@ -135,6 +135,23 @@ TEST_F(RecFileTest, LoadFromFile_Reload_ReplacesContent) {
     EXPECT_EQ(Db.RecordCount(), 1);
 }
 
+// A reload forgets the old selection: nothing is selected until asked, and selecting all after a reload
+// of as many records selects the new ones.
+TEST_F(RecFileTest, Reload_ForgetsTheSelectionOfTheOldRecords) {
+    ASSERT_TRUE(Load({{1, "1|A", "a"}, {2, "1|B", "b"}}));
+    Db.SelectAll();
+    ASSERT_EQ(Db.SelectedCount(), 2);
+    ASSERT_TRUE(Load({{3, "2|C", "c"}, {4, "2|D", "d"}}));
+    EXPECT_EQ(Db.SelectedCount(), 0);
+    EXPECT_EQ(Db.CursorOrdinal(), 0);
+    EXPECT_EQ(PathAt(1), "");
+    Db.SelectAll();
+    EXPECT_EQ(PathAt(2), "2|D");
+    std::vector<std::string> titles;
+    Db.ListTitles(TTitleSelector::tsAll, titles);
+    EXPECT_EQ(titles, (std::vector<std::string>{"1|C", "2|D"}));
+}
+
 TEST_F(RecFileTest, LoadFromFile_Gauge_AdvancesPerRecordAndHides) {
     WriteBytes(Dir.File("g.dat"), Encode({{1, "1|A", "a"}, {2, "1|B", "b"}, {3, "1|C", "c"}}));
     test::RecordingGauge gauge;
@@ -285,6 +302,9 @@ TEST_F(RecFileTest, HasInitial_AsciiLettersOnly) {
     EXPECT_FALSE(Db.HasInitial('5'));
     Db.SelectAll();
     EXPECT_FALSE(Db.HasInitial('D')); // a record without a title counts for no letter
+    EXPECT_EQ(Db.InitialLetters(), (1u << 0)) << "one pass gives every letter's answer";
+    Db.SelectNone();
+    EXPECT_EQ(Db.InitialLetters(), 0u);
 }
 
 } // namespace
