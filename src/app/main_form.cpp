@@ -105,6 +105,10 @@ void TMainForm::FormCreate() {
     Contents->Connect(Topic.get());
     Topic->Connect(Contents.get(), SearchEdit, MainText);
     Search->Connect(Topic.get(), {HeaderBk, MainBk, BtnPnlBk, EntryIntroBtn});
+    CrossReferences->Connect(Topic.get(), {HeaderBk, MainBk, BtnPnlBk, MainText, SearchEdit, SearchGauge});
+    Topic->OnMainTextHyperLinkClick = [this](TObject* sender, std::string& target) {
+        CrossReferences->MainTextHyperLinkClick(sender, target);
+    };
     ClipboardCopy = std::make_unique<TClipboardCopy>(MainTextToClipBrdBtn, MainTextHeaderLbl, MainText);
     BindHandlers();
 

@@ -8,6 +8,7 @@
 #include "output/clipboard_copy.h"
 #include "platform/form.h"
 #include "reading/contents_pane.h"
+#include "reading/cross_references.h"
 #include "reading/keyword_search.h"
 #include "reading/reading_state.h"
 #include "reading/topic_display.h"
@@ -83,6 +84,7 @@ public:
     std::unique_ptr<TContentsPane> Contents;
     std::unique_ptr<TTopicDisplay> Topic;
     std::unique_ptr<TKeywordSearch> Search;
+    std::unique_ptr<TCrossReferences> CrossReferences;
     std::unique_ptr<TClipboardCopy> ClipboardCopy;
 
     const TPalette* GetPalette() const override;
@@ -187,7 +189,6 @@ private:
     void CreateButtonStrip();
     void CreateIntroPage();
     void CreateMainPage();
-    void CreateHyperLinkPage();
     void CreateSelfTestPages();
     // Design colours replaced by what an 8-bit screen can show.
     void AdaptColors();

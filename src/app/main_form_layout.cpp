@@ -124,7 +124,7 @@ void TMainForm::CreateMainPage() {
     SearchPage = &NavPages->AddPage("Search");
     HyperLinkPage = &NavPages->AddPage("HyperLink");
     Contents = std::make_unique<TContentsPane>(*this, *this, ContentPage);
-    CreateHyperLinkPage();
+    CrossReferences = std::make_unique<TCrossReferences>(*this, *this, HyperLinkPage);
 
     MainBk = new TBkControl(MainPage);
     MainBk->SetBounds(219, 0, 421, 380);
@@ -163,20 +163,13 @@ void TMainForm::CreateMainPage() {
     QueryResultsLst = Search->QueryResultsLst;
     QueryResultsLstLbl = Search->QueryResultsLstLbl;
     SearchGauge = Search->SearchGauge;
-}
-
-void TMainForm::CreateHyperLinkPage() {
-    NavPage3Bk = MakeBackground(HyperLinkPage);
-    MakeHeaderPair(HyperLinkPage, 198, "Verwijzingen", HyperLinkHeader, HyperLinkHeaderBk);
-    const TTextLook bold{"Arial", 11, TFontStyle::fsBold};
-    HLQueryResultsLst1Lbl =
-        MakeLabel(HyperLinkPage, Bounds(15, 28, 198, 25), "Verwijzingen binnen Orvalis", bold);
-    HLQueryResultsLst1Lbl->SetWordWrap(true);
-    HLQueryResultsLst1 = MakeList(HyperLinkPage, Bounds(15, 58, 198, 130));
-    HLQueryResultsLst2Lbl =
-        MakeLabel(HyperLinkPage, Bounds(15, 193, 198, 25), "Verwijzingen in het Quorindex", bold);
-    HLQueryResultsLst2Lbl->SetWordWrap(true);
-    HLQueryResultsLst2 = MakeList(HyperLinkPage, Bounds(15, 223, 198, 130));
+    NavPage3Bk = CrossReferences->NavPage3Bk;
+    HyperLinkHeader = CrossReferences->HyperLinkHeader;
+    HyperLinkHeaderBk = CrossReferences->HyperLinkHeaderBk;
+    HLQueryResultsLst1Lbl = CrossReferences->HLQueryResultsLst1Lbl;
+    HLQueryResultsLst1 = CrossReferences->HLQueryResultsLst1;
+    HLQueryResultsLst2Lbl = CrossReferences->HLQueryResultsLst2Lbl;
+    HLQueryResultsLst2 = CrossReferences->HLQueryResultsLst2;
 }
 
 void TMainForm::CreateSelfTestPages() {

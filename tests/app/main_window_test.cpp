@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "app/screen_variant.h"
 #include "controls/bk_control.h"
+#include "controls/markup_layout.h"
 #include "db_fixture.h"
 #include "platform/bitmap.h"
 #include "platform/edit.h"
@@ -15,9 +16,11 @@
 #include "platform/screen.h"
 #include "platform/scroll_box.h"
 #include "platform/services.h"
+#include "reading/title_lines.h"
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -48,11 +51,14 @@ std::vector<TRawRecord> BookRecords() {
          "Eczeem."},
         {10, "1|Leeg", ""},
         {11, "2|Alcohol", "Alcohol."},
-        {12, "2|Acne", "Acne en voeding."},
+        {12, "2|Acne", "Over acne en voeding."},
     };
     for (uint32_t i = 1; i <= 16; ++i)
-        r.push_back({100 + i, "2|Thema " + std::string(i < 10 ? "0" : "") + std::to_string(i), "Thema."});
+        r.push_back({100 + i, "2|Thema " + std::string(i < 10 ? "0" : "") + std::to_string(i), "Een thema."});
     r.push_back({200, "4|Acne", "Quorindex over acne."});
+    r.push_back({201, "4|Puistjes", "Ontstoken talgklieren."});
+    r.push_back({202, "4|Mee-eter", "Een verstopte porie, vaak naast puistjes."});
+    r.push_back({203, "4|Talg", "Alleen over puistjesvrij leven."});
     return r;
 }
 
@@ -195,7 +201,7 @@ TEST_F(MainWindowTest, EnterSection_ListsSortedTitlesAndShowsTheFirstLetteredTop
     Click(form.Entry2Btn);
     EXPECT_EQ(form.ContentHeader->Caption(), "Voedingsstoffen Algemeen");
     EXPECT_EQ(Header(), "Acne");
-    EXPECT_EQ(Text(), "Acne en voeding.");
+    EXPECT_EQ(Text(), "Over acne en voeding.");
     Click(form.MainMenuBtn);
     EXPECT_EQ(form.MainPages->ActivePage(), form.IntroPage);
     EXPECT_EQ(form.NavFlags, 0);
@@ -381,8 +387,9 @@ TEST_F(MainWindowTest, BadDatabases_LeaveEveryPageEmptyButUsable) {
         Click(form.EntryIntroBtn);
         EXPECT_FALSE(form.MainTextCtrl->Visible());
         EXPECT_EQ(Header(), "");
-        if (form.ContentLst->Items().Count() == 0)
+        if (form.ContentLst->Items().Count() == 0) {
             EXPECT_FALSE(form.MainTextToClipBrdBtn->Visible());
+        }
         Click(form.SearchBtn);
         Click(form.BackBtn);
         EXPECT_EQ(form.NavFlags, nfContent | nfSection1);
@@ -430,6 +437,97 @@ TEST_F(MainWindowTest, Backgrounds_ReadAgainWhenTheirFileChanges) {
     Click(form.MainMenuBtn);
     Click(form.EntryIntroBtn);
     EXPECT_EQ(headerSize(), TSize{}) << "a file that is gone leaves the area without a picture";
+}
+
+} // namespace
+} // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+// Clicks the link of the shown topic where the renderer laid it out.
+void ClickLink(TMainForm& form, const std::string& target) {
+    TPointerChain& links = form.MainText->HyperLinks();
+    for (int32_t i = 1; i <= links.Count(); ++i) {
+        const auto* area = static_cast<const THyperLinkArea*>(links.Get(i));
+        if (area->HRef != target)
+            continue;
+        const QPoint at((area->Area.Left + area->Area.Right) / 2, (area->Area.Top + area->Area.Bottom) / 2);
+        QMouseEvent press(QEvent::MouseButtonPress, at, form.MainText->Widget()->mapToGlobal(at),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, form.MainText->Widget()->mapToGlobal(at),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form.MainText->Widget(), &press);
+        QApplication::sendEvent(form.MainText->Widget(), &release);
+        return;
+    }
+    ADD_FAILURE() << "no link to " << target;
+}
+
+TEST_F(MainWindowTest, LinkClick_ListsBookAndQuorindexReferencesAndShowsTheBest) {
+    TMainForm& form = Open();
+    Click(form.EntryIntroBtn);
+    ASSERT_EQ(Header(), "Acne");
+    ClickLink(form, "puistjes");
+    EXPECT_EQ(form.NavFlags, nfHyperLink | nfSection1);
+    EXPECT_EQ(form.NavPages->ActivePage(), form.HyperLinkPage);
+    EXPECT_EQ(form.SearchEdit->Text(), "puistjes");
+    ASSERT_EQ(form.HLQueryResultsLst1->Items().Count(), 1);
+    EXPECT_EQ(TitleOfLine(form.HLQueryResultsLst1->Items()[0]), "Acne")
+        << "the topic that links, by its text";
+    std::vector<std::string> quorindex;
+    for (const std::string& line : form.HLQueryResultsLst2->Items().Lines())
+        quorindex.push_back(line.substr(line.find('|') + 1));
+    EXPECT_EQ(quorindex, (std::vector<std::string>{"Mee-eter", "Puistjes"}))
+        << "whole words only; a title equal to the term counts";
+    EXPECT_EQ(form.HLQueryResultsLst1->ItemIndex(), 0);
+    EXPECT_EQ(form.HLQueryResultsLst2->ItemIndex(), -1);
+    EXPECT_EQ(Header(), "Puistjes -> Acne");
+    EXPECT_TRUE(form.BackBtn->Visible());
+    EXPECT_FALSE(form.MainMenuBtn->Visible());
+    EXPECT_EQ(form.MainTextToClipBrdBtn->Brush().Color(), TColor::FromRgb(0xCBD2B8)) << "link mode's colours";
+
+    ClickRow(form.HLQueryResultsLst2, 1);
+    EXPECT_EQ(Header(), "Puistjes -> Puistjes");
+    EXPECT_EQ(Text(), "Ontstoken talgklieren.");
+    EXPECT_EQ(form.HLQueryResultsLst1->ItemIndex(), -1) << "one selected line on the page";
+
+    TBaseBtn* copy = form.MainTextToClipBrdBtn;
+    Mouse(copy, QEvent::MouseButtonPress, {5, 5});
+    EXPECT_EQ(copy->Brush().Color(), TColor::FromRgb(0x577F00));
+    EXPECT_EQ(copy->Pen().Color(), TColor::FromRgb(0xCBD2B8));
+    Mouse(copy, QEvent::MouseButtonRelease, {-5, -5});
+    EXPECT_EQ(copy->Brush().Color(), TColor::FromRgb(0xCBD2B8));
+
+    Click(form.BackBtn);
+    EXPECT_EQ(form.NavFlags, nfContent | nfSection1);
+    EXPECT_EQ(Header(), "Acne") << "back to the newest topic read in the section";
+}
+
+TEST_F(MainWindowTest, TypedSearch_CountsHitsAndShowsTheBestTitle) {
+    TMainForm& form = Open();
+    Click(form.EntryIntroBtn);
+    Click(form.SearchBtn);
+    form.SearchEdit->SetText("acne");
+    const auto press = [&form](Qt::KeyboardModifiers modifiers) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, modifiers);
+        QApplication::sendEvent(form.SearchEdit->Widget(), &key);
+    };
+    press(Qt::ShiftModifier);
+    EXPECT_EQ(form.QueryResultsLstLbl->Caption(), "Gevonden: 0") << "Shift+Enter does not search";
+    press(Qt::NoModifier);
+    std::vector<std::string> titles;
+    for (const std::string& line : form.QueryResultsLst->Items().Lines())
+        titles.push_back(line.substr(line.find('|') + 1));
+    EXPECT_EQ(titles, (std::vector<std::string>{"Acne"})) << "the book's topics only, by text";
+    EXPECT_EQ(form.QueryResultsLstLbl->Caption(), "Gevonden: 1");
+    EXPECT_EQ(Header(), "Voedingsstoffen Algemeen -> Acne");
+    form.SearchEdit->SetText("thema");
+    press(Qt::NoModifier);
+    EXPECT_EQ(form.QueryResultsLstLbl->Caption(), "Gevonden: 16");
+    ClickRow(form.QueryResultsLst, 2);
+    EXPECT_EQ(Header(), "Voedingsstoffen Algemeen -> Thema 03");
+    EXPECT_EQ(form.SearchEdit->Text(), "thema") << "the typed text stays";
 }
 
 } // namespace

@@ -314,8 +314,9 @@ TEST(QtCanvasWords, LaterColourCoversEarlierWords) {
     // Where the regular red glyphs are, nothing black remains on top.
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (reference.pixel(x, y) == qRgb(255, 0, 0))
+            if (reference.pixel(x, y) == qRgb(255, 0, 0)) {
                 ASSERT_EQ(image.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
+            }
 }
 
 // Drawing calls between words keep their order: a rectangle drawn after a word covers it.

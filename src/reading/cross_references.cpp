@@ -1,0 +1,176 @@
+#include "reading/cross_references.h"
+#include "content/idb_query.h"
+#include "content/short_string.h"
+#include "controls/bk_control.h"
+#include "controls/design_controls.h"
+#include "controls/gauge.h"
+#include "controls/gauge_progress.h"
+#include "platform/edit.h"
+#include "platform/form.h"
+#include "platform/panel.h"
+#include "reading/search_query.h"
+#include "reading/title_lines.h"
+#include "reading/title_row_drawing.h"
+#include "reading/topic_display.h"
+
+#include <vector>
+
+namespace orvalis {
+
+namespace {
+// Fills the list with the sorted title lines of the selection's records of one kind.
+void FillReferences(TiDbRecFile& file, TTitleSelector selector, GTextControl& list) {
+    std::vector<std::string> lines;
+    file.ListTitles(selector, lines);
+    if (!lines.empty())
+        SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
+    list.SetItems(lines);
+}
+
+void ClearList(GTextControl& list) {
+    list.Items().BeginUpdate();
+    list.Clear();
+    list.Items().EndUpdate();
+    list.Repaint();
+}
+} // namespace
+
+TCrossReferences::TCrossReferences(TReadingState& state, TReadingHost& host, TWinControl* hyperLinkPage)
+    : FState(state), FHost(host) {
+    NavPage3Bk = MakeBackground(hyperLinkPage);
+    MakeHeaderPair(hyperLinkPage, 198, "Verwijzingen", HyperLinkHeader, HyperLinkHeaderBk);
+    const TTextLook bold{"Arial", 11, TFontStyle::fsBold};
+    HLQueryResultsLst1Lbl =
+        MakeLabel(hyperLinkPage, Bounds(15, 28, 198, 25), "Verwijzingen binnen Orvalis", bold);
+    HLQueryResultsLst1Lbl->SetWordWrap(true);
+    HLQueryResultsLst1 = MakeList(hyperLinkPage, Bounds(15, 58, 198, 130));
+    HLQueryResultsLst2Lbl =
+        MakeLabel(hyperLinkPage, Bounds(15, 193, 198, 25), "Verwijzingen in het Quorindex", bold);
+    HLQueryResultsLst2Lbl->SetWordWrap(true);
+    HLQueryResultsLst2 = MakeList(hyperLinkPage, Bounds(15, 223, 198, 130));
+
+    HLQueryResultsLst1->OnMouseUp = [this](TObject* sender, TMouseButton, TShiftState, int, int) {
+        if (HLQueryResultsLst1->ItemIndex() >= 0)
+            HLQueryResultsLst1Select(sender);
+    };
+    HLQueryResultsLst2->OnMouseUp = [this](TObject* sender, TMouseButton, TShiftState, int, int) {
+        if (HLQueryResultsLst2->ItemIndex() >= 0)
+            HLQueryResultsLst2Select(sender);
+    };
+    for (GTextControl* list : {HLQueryResultsLst1, HLQueryResultsLst2})
+        list->OnDrawItem = [this, list](TWinControl*, int index, TRect rect, TOwnerDrawState drawState) {
+            DrawTitleRow(*list, *NavPage3Bk, index, rect, drawState);
+        };
+}
+
+void TCrossReferences::Connect(TTopicDisplay* topic, const TWindowParts& parts) {
+    FTopic = topic;
+    FParts = parts;
+}
+
+void TCrossReferences::EnterLinkMode() {
+    FState.Clear(nfContent | nfSearch);
+    FState.Set(nfHyperLink);
+}
+
+void TCrossReferences::MainTextHyperLinkClick(TObject*, std::string& HRef) {
+    if (FTopic)
+        FTopic->GoToPnl->Hide();
+    if (!FState.RecFile)
+        return;
+    if (!FState.Has(nfHyperLink)) {
+        EnterLinkMode();
+        FHost.UpdateStatus(nullptr);
+        if (FParts.HeaderBk)
+            FHost.LoadBackground("h_t", FParts.HeaderBk->Background());
+        if (FParts.MainBk) {
+            FHost.LoadBackground("h_r", FParts.MainBk->Background());
+            if (FParts.MainText)
+                FParts.MainText->Background().SetImage(FParts.MainBk->Background().Image());
+        }
+        if (FParts.BtnPnlBk)
+            FHost.LoadBackground("h_b", FParts.BtnPnlBk->Background());
+        if (!NavPage3Bk->Background().Image().HasGraphic())
+            FHost.LoadBackground("h_l3", NavPage3Bk->Background());
+    }
+    EnterLinkMode();
+    FParts.SearchEdit->SetText(std::string(ShortString(HRef)));
+    FState.TopicId = 0;
+    StartHLQuerySearchBtnClick(FParts.SearchEdit);
+}
+
+void TCrossReferences::StartHLQuerySearchBtnClick(TObject* Sender) {
+    {
+        const THourGlass hourGlass;
+        if (FTopic)
+            FTopic->ClearDisplay();
+        ClearList(*HLQueryResultsLst1);
+        ClearList(*HLQueryResultsLst2);
+        Application().ProcessMessages();
+
+        if (TiDbRecFile* file = FState.RecFile.get()) {
+            const std::string target(ShortString(FParts.SearchEdit->Text()));
+            std::string query = "+\"" + target + "\"";
+            std::vector<char> buffer(query.begin(), query.end());
+            buffer.push_back('\0');
+            TiDbQuery request{buffer.data(), static_cast<int32_t>(query.size())};
+            if (FParts.SearchGauge) {
+                TGaugeProgress progress(*FParts.SearchGauge);
+                file->SelectByLinkQuery(request, &progress);
+            } else {
+                file->SelectByLinkQuery(request, nullptr);
+            }
+            if (file->SelectedCount() < 1) {
+                TiDbRec none;
+                file->GetSelected(1, none);
+                if (FTopic)
+                    FTopic->ShowRecord(none);
+            } else {
+                FillReferences(*file, TTitleSelector::tsBook, *HLQueryResultsLst1);
+                FillReferences(*file, TTitleSelector::tsQuorindex, *HLQueryResultsLst2);
+                GTextControl* active = HLQueryResultsLst1->Items().Count() > 0   ? HLQueryResultsLst1
+                                       : HLQueryResultsLst2->Items().Count() > 0 ? HLQueryResultsLst2
+                                                                                 : nullptr;
+                if (active) {
+                    const int best = BestTitleLine(active->Items().Lines(), target);
+                    active->SetItemIndex(best);
+                    active->SetTopIndex(best > 0 ? best - 1 : best);
+                    // The other list keeps its lines but shows no selection until it is clicked.
+                    GTextControl* other =
+                        active == HLQueryResultsLst1 ? HLQueryResultsLst2 : HLQueryResultsLst1;
+                    other->SetItemIndex(-1);
+                    if (active == HLQueryResultsLst1)
+                        HLQueryResultsLst1Select(Sender);
+                    else
+                        HLQueryResultsLst2Select(Sender);
+                }
+            }
+        }
+    }
+    FHost.UpdateStatus(Sender);
+}
+
+void TCrossReferences::ShowSelected(GTextControl& list, GTextControl& other) {
+    TiDbRecFile* file = FState.RecFile.get();
+    if (!file || file->SelectedCount() < 1 || list.Items().Count() == 0 || list.ItemIndex() < 0)
+        return;
+    const int32_t ordinal = OrdinalOfLine(list.Items()[list.ItemIndex()]);
+    if (ordinal == 0)
+        return;
+    TiDbRec record;
+    file->GetSelected(ordinal, record);
+    if (FTopic)
+        FTopic->ShowRecord(record);
+    other.SetItemIndex(-1);
+    FHost.UpdateStatus(nullptr);
+}
+
+void TCrossReferences::HLQueryResultsLst1Select(TObject*) {
+    ShowSelected(*HLQueryResultsLst1, *HLQueryResultsLst2);
+}
+
+void TCrossReferences::HLQueryResultsLst2Select(TObject*) {
+    ShowSelected(*HLQueryResultsLst2, *HLQueryResultsLst1);
+}
+
+} // namespace orvalis
