@@ -11,6 +11,8 @@
 #include "reading/keyword_search.h"
 #include "reading/reading_state.h"
 #include "reading/topic_display.h"
+#include "selftests/bmi_page.h"
+#include "selftests/quiz_page.h"
 
 #include <array>
 #include <cstdint>
@@ -82,6 +84,9 @@ public:
     std::unique_ptr<TTopicDisplay> Topic;
     std::unique_ptr<TKeywordSearch> Search;
     std::unique_ptr<TClipboardCopy> ClipboardCopy;
+    // The quiz and the BMI test, each with its page's controls and handlers.
+    std::unique_ptr<TQuizPage> Quiz;
+    std::unique_ptr<TBmiPage> Bmi;
 
     const TPalette* GetPalette() const override;
 
