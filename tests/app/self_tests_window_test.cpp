@@ -4,6 +4,7 @@
 #include "app/screen_variant.h"
 #include "app/window_status.h"
 #include "controls/bk_control.h"
+#include "controls/hand_cursors.h"
 #include "db_fixture.h"
 #include "platform/edit.h"
 #include "platform/label.h"
@@ -189,6 +190,9 @@ TEST_F(SelfTestsWindowTest, Quiz_LeavingAndComingBack_StartsANewRound) {
     TMainForm& form = Open();
     Click(form.QuizIntroBtn);
     TQuizPage& quiz = *form.Quiz;
+    for (TLabel* text : AltTexts())
+        EXPECT_EQ(text->Cursor(), crHandCursor) << "the alternatives show that they can be clicked";
+    EXPECT_EQ(quiz.QuizAnswerText->Cursor(), crHandNoFingersCursor);
     Click(RadioButtons()[0]);
     EXPECT_TRUE(RadioButtons()[0]->Checked());
     EXPECT_TRUE(quiz.QuizDoneBtn->Visible()) << "the radio button chooses as the label does";

@@ -53,20 +53,6 @@ TEST(DrawQuestionNumber, DrawsAgainUntilTheNumberIsNew) {
     EXPECT_EQ(calls, 4);
 }
 
-TEST(ProgramRandomBelow, StaysInRangeAndReachesBothEnds) {
-    std::srand(7);
-    int low = 150, high = -1;
-    for (int i = 0; i < 20000; ++i) {
-        const int value = ProgramRandomBelow(150);
-        ASSERT_GE(value, 0);
-        ASSERT_LT(value, 150);
-        low = std::min(low, value);
-        high = std::max(high, value);
-    }
-    EXPECT_EQ(low, 0);
-    EXPECT_EQ(high, 149);
-}
-
 TEST(RightAlternative, OnlyASeventhLineOfOneToThreeNamesTheAnswer) {
     const std::vector<std::string> six{"v", "", "a", "b", "c", ""};
     EXPECT_EQ(RightAlternative(six), 0) << "six lines have no line 7";
