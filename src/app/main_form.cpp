@@ -110,6 +110,8 @@ void TMainForm::FormCreate() {
         CrossReferences->MainTextHyperLinkClick(sender, target);
     };
     ClipboardCopy = std::make_unique<TClipboardCopy>(MainTextToClipBrdBtn, MainTextHeaderLbl, MainText);
+    Quiz->Connect({MainPages, HeaderBk, BtnPnlBk, &QuizLines});
+    Bmi->Connect({MainPages, HeaderBk, BtnPnlBk});
     BindHandlers();
 
     QuizLines = std::make_unique<std::vector<std::string>>();

@@ -12,6 +12,8 @@
 #include "reading/keyword_search.h"
 #include "reading/reading_state.h"
 #include "reading/topic_display.h"
+#include "selftests/bmi_page.h"
+#include "selftests/quiz_page.h"
 
 #include <array>
 #include <cstdint>
@@ -86,6 +88,9 @@ public:
     std::unique_ptr<TKeywordSearch> Search;
     std::unique_ptr<TCrossReferences> CrossReferences;
     std::unique_ptr<TClipboardCopy> ClipboardCopy;
+    // The quiz and the BMI test, each with its page's controls and handlers.
+    std::unique_ptr<TQuizPage> Quiz;
+    std::unique_ptr<TBmiPage> Bmi;
 
     const TPalette* GetPalette() const override;
 

@@ -173,10 +173,14 @@ void TMainForm::CreateMainPage() {
 }
 
 void TMainForm::CreateSelfTestPages() {
-    QuizBk = MakeBackground(QuizPage);
-    MakeHeaderPair(QuizPage, 610, "Orvakwis", QuizHeader, QuizHeaderBk);
-    BMITestBk = MakeBackground(BMITestPage);
-    MakeHeaderPair(BMITestPage, 610, "Body Mass Index (BMI) Test", BMITestHeader, BMITestHeaderBk);
+    Quiz = std::make_unique<TQuizPage>(*this, *this, QuizPage);
+    QuizBk = Quiz->QuizBk;
+    QuizHeader = Quiz->QuizHeader;
+    QuizHeaderBk = Quiz->QuizHeaderBk;
+    Bmi = std::make_unique<TBmiPage>(*this, *this, BMITestPage);
+    BMITestBk = Bmi->BMITestBk;
+    BMITestHeader = Bmi->BMITestHeader;
+    BMITestHeaderBk = Bmi->BMITestHeaderBk;
 }
 
 std::vector<GTextControl*> TMainForm::Lists() const {

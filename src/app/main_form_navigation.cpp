@@ -44,6 +44,8 @@ void TMainForm::BindHandlers() {
         ClipboardCopy->MainTextToClipBrdBtnClick(sender);
     };
     MainText->OnClick = [this](TObject* sender) { MainTextClick(sender); };
+    QuizIntroBtn->OnClick = [this](TObject* sender) { Quiz->QuizBtnClick(sender); };
+    BMITestIntroBtn->OnClick = [this](TObject* sender) { Bmi->BMITestBtnClick(sender); };
     MainTextCtrl->OnCanResize = [this](TObject* sender, int& width, int& height, bool& resize) {
         MainTextCtrlCanResize(sender, width, height, resize);
     };
@@ -57,12 +59,14 @@ void TMainForm::BindHandlers() {
         QuitBtn,         GoToBtn,      MainInfoBtn,     ExtraInfoBtn,       RecipeBtn, MainTextToClipBrdBtn,
         MainTextPrintBtn};
     hovered.insert(hovered.end(), BaseBtns.begin(), BaseBtns.end());
+    hovered.insert(hovered.end(), {Quiz->QuizDoneBtn, Quiz->QuizNextQuestionBtn, Bmi->BMITestCalculateBtn});
     for (TBaseBtn* button : hovered) {
         button->OnMouseIn = [this](TObject* sender) { BtnMouseIn(sender); };
         button->OnMouseOut = [this](TObject* sender) { BtnMouseOut(sender); };
     }
     for (TBaseBtn* button :
-         {MainInfoBtn, ExtraInfoBtn, RecipeBtn, MainTextToClipBrdBtn, MainTextPrintBtn, GoToBtn}) {
+         {MainInfoBtn, ExtraInfoBtn, RecipeBtn, MainTextToClipBrdBtn, MainTextPrintBtn, GoToBtn,
+          Quiz->QuizDoneBtn, Quiz->QuizNextQuestionBtn, Bmi->BMITestCalculateBtn}) {
         button->OnMouseDown = [this](TObject* sender, TMouseButton b, TShiftState s, int x, int y) {
             aBtnMouseDown(sender, b, s, x, y);
         };

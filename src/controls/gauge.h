@@ -10,7 +10,6 @@
 namespace orvalis {
 
 enum class TGaugeKind { gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle };
-enum class TBorderStyle { bsNone, bsSingle };
 
 // Raised by a refused property write.
 class EInvalidOperation : public std::logic_error {

@@ -33,6 +33,8 @@ inline bool HasShift(TShiftState s, TShiftFlag f) {
 }
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// Whether a control draws a frame around itself.
+enum class TBorderStyle { bsNone, bsSingle };
 
 // Cursor numbers: 0 the default, negative stock cursors; others are registered by the program.
 using TCursor = int;

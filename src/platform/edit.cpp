@@ -98,6 +98,14 @@ int TEdit::MaxLength() const {
     return EditOf(*this)->maxLength();
 }
 
+TBorderStyle TEdit::BorderStyle() const {
+    return EditOf(*this)->hasFrame() ? TBorderStyle::bsSingle : TBorderStyle::bsNone;
+}
+
+void TEdit::SetBorderStyle(TBorderStyle value) {
+    EditOf(*this)->setFrame(value == TBorderStyle::bsSingle);
+}
+
 void TEdit::SetMaxLength(int value) {
     EditOf(*this)->setMaxLength(value > 0 ? value : 32767);
 }

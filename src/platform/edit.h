@@ -27,6 +27,8 @@ public:
     void SelectAll();
     int MaxLength() const;
     void SetMaxLength(int value);
+    TBorderStyle BorderStyle() const;
+    void SetBorderStyle(TBorderStyle value);
 
     // Raised before the edit handles a key; a handler that sets Key to 0 keeps it from the edit.
     TKeyEvent OnKeyDown;

@@ -29,7 +29,16 @@ bool TRadioButton::Checked() const {
 }
 
 void TRadioButton::SetChecked(bool value) {
-    ButtonOf(*this)->setChecked(value);
+    QRadioButton* button = ButtonOf(*this);
+    // Qt keeps the checked button of an exclusive group checked; unchecking it by the program must work,
+    // so the exclusion is lifted for that one change.
+    if (!value && button->isChecked()) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+        return;
+    }
+    button->setChecked(value);
 }
 
 } // namespace orvalis
