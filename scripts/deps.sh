@@ -11,6 +11,8 @@ packages=(
     qt6-base-dev qt6-image-formats-plugins libgl-dev   # the platform layer; TIFF from the plugins
     fonts-liberation2          # "Arial" resolves to Liberation Sans
     fonts-wine                 # tahoma.ttf, copied into the program folder by the build
+    libqt6printsupport6        # Qt's printing with its CUPS plugin: the system's printers
+    cups printer-driver-cups-pdf poppler-utils   # printing tests: a PDF queue, and pdftotext to read it back
     "$@"
 )
 
