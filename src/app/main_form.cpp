@@ -106,6 +106,8 @@ void TMainForm::FormCreate() {
     Topic->Connect(Contents.get(), SearchEdit, MainText);
     Search->Connect(Topic.get(), {HeaderBk, MainBk, BtnPnlBk, EntryIntroBtn});
     ClipboardCopy = std::make_unique<TClipboardCopy>(MainTextToClipBrdBtn, MainTextHeaderLbl, MainText);
+    TextPrinter =
+        std::make_unique<TTextPrinter>(MainTextPrintBtn, MainTextHeaderLbl, MainText, MainTextCtrl, this);
     BindHandlers();
 
     QuizLines = std::make_unique<std::vector<std::string>>();

@@ -6,6 +6,7 @@
 #include "controls/text_control.h"
 #include "imaging/pmulti_image.h"
 #include "output/clipboard_copy.h"
+#include "output/text_printer.h"
 #include "platform/form.h"
 #include "reading/contents_pane.h"
 #include "reading/keyword_search.h"
@@ -82,6 +83,7 @@ public:
     std::unique_ptr<TTopicDisplay> Topic;
     std::unique_ptr<TKeywordSearch> Search;
     std::unique_ptr<TClipboardCopy> ClipboardCopy;
+    std::unique_ptr<TTextPrinter> TextPrinter;
 
     const TPalette* GetPalette() const override;
 

@@ -43,6 +43,7 @@ void TMainForm::BindHandlers() {
     MainTextToClipBrdBtn->OnClick = [this](TObject* sender) {
         ClipboardCopy->MainTextToClipBrdBtnClick(sender);
     };
+    MainTextPrintBtn->OnClick = [this](TObject* sender) { TextPrinter->MainTextPrintBtnClick(sender); };
     MainText->OnClick = [this](TObject* sender) { MainTextClick(sender); };
     MainTextCtrl->OnCanResize = [this](TObject* sender, int& width, int& height, bool& resize) {
         MainTextCtrlCanResize(sender, width, height, resize);
