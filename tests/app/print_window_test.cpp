@@ -158,23 +158,24 @@ TEST_F(PrintWindowTest, ThroughCups_WritesTheTopicAsAPdf) {
     ASSERT_TRUE(form.MainTextPrintBtn->Visible());
 
     const QStringList before = QDir(PdfFolder).entryList({"*.pdf"});
-    // The reader picks the PDF queue in the setup dialog and accepts it.
+    // The reader picks the PDF queue in the setup dialog and accepts it; never another printer.
     bool accepted = false;
     QTimer picker;
     QObject::connect(&picker, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
-        for (QComboBox* box : dialog->findChildren<QComboBox*>())
-            if (const int index = box->findText(PdfQueue); index >= 0)
-                box->setCurrentIndex(index);
-        dialog->accept();
-        accepted = true;
         picker.stop();
+        for (QComboBox* box : dialog->findChildren<QComboBox*>())
+            if (const int index = box->findText(PdfQueue); index >= 0) {
+                box->setCurrentIndex(index);
+                accepted = true;
+            }
+        accepted ? dialog->accept() : dialog->reject();
     });
     picker.start(50);
     Click(form.MainTextPrintBtn);
-    ASSERT_TRUE(accepted) << "the printer-setup dialog did not open";
+    ASSERT_TRUE(accepted) << "no setup dialog offering " << PdfQueue.toStdString();
 
     // cups-pdf writes the file when CUPS has passed the job on; the queue is empty once it is written.
     QString pdf;
