@@ -12,6 +12,8 @@ packages=(
     fonts-liberation2          # "Arial" resolves to Liberation Sans
     fonts-wine                 # tahoma.ttf, copied into the program folder by the build
     libx11-dev xvfb xauth      # the start-up benchmark times the window's mapping on a virtual X server
+    libqt6printsupport6        # Qt's printing with its CUPS plugin: the system's printers
+    cups printer-driver-cups-pdf poppler-utils   # printing tests: a PDF queue, and pdftotext to read it back
     "$@"
 )
 

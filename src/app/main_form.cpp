@@ -112,6 +112,8 @@ void TMainForm::FormCreate() {
     ClipboardCopy = std::make_unique<TClipboardCopy>(MainTextToClipBrdBtn, MainTextHeaderLbl, MainText);
     Quiz->Connect({MainPages, HeaderBk, BtnPnlBk, &QuizLines});
     Bmi->Connect({MainPages, HeaderBk, BtnPnlBk});
+    TextPrinter =
+        std::make_unique<TTextPrinter>(MainTextPrintBtn, MainTextHeaderLbl, MainText, MainTextCtrl, this);
     BindHandlers();
 
     QuizLines = std::make_unique<std::vector<std::string>>();

@@ -6,6 +6,7 @@
 #include "controls/text_control.h"
 #include "imaging/pmulti_image.h"
 #include "output/clipboard_copy.h"
+#include "output/text_printer.h"
 #include "platform/form.h"
 #include "reading/contents_pane.h"
 #include "reading/cross_references.h"
@@ -91,6 +92,7 @@ public:
     // The quiz and the BMI test, each with its page's controls and handlers.
     std::unique_ptr<TQuizPage> Quiz;
     std::unique_ptr<TBmiPage> Bmi;
+    std::unique_ptr<TTextPrinter> TextPrinter;
 
     const TPalette* GetPalette() const override;
 

@@ -43,6 +43,7 @@ void TMainForm::BindHandlers() {
     MainTextToClipBrdBtn->OnClick = [this](TObject* sender) {
         ClipboardCopy->MainTextToClipBrdBtnClick(sender);
     };
+    MainTextPrintBtn->OnClick = [this](TObject* sender) { TextPrinter->MainTextPrintBtnClick(sender); };
     MainText->OnClick = [this](TObject* sender) { MainTextClick(sender); };
     QuizIntroBtn->OnClick = [this](TObject* sender) { Quiz->QuizBtnClick(sender); };
     BMITestIntroBtn->OnClick = [this](TObject* sender) { Bmi->BMITestBtnClick(sender); };

@@ -2,6 +2,7 @@
 #include "content/short_string.h"
 #include "controls/base_btn.h"
 #include "controls/parser_control.h"
+#include "output/publisher_notice.h"
 #include "platform/label.h"
 #include "platform/services.h"
 
@@ -9,8 +10,6 @@ namespace orvalis {
 
 namespace {
 constexpr std::string_view LineBreak = "\r\n";
-constexpr std::string_view PublisherNotice =
-    "\xA9 Uitgeverij Orvalis. Alle rechten voorbehouden; overname alleen met bronvermelding.";
 constexpr std::string_view SourceLine = "Bron: Orvalis 2.0 - Gezond worden en gezond blijven met de natuur, "
                                         "uitgegeven door Uitgeverij Orvalis.";
 } // namespace

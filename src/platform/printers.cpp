@@ -9,6 +9,8 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#include <stdexcept>
+
 namespace orvalis {
 
 namespace {
@@ -52,6 +54,8 @@ public:
         if (!FPainter.begin(&FPrinter))
             return false;
         FCanvas = std::make_unique<QtCanvas>(&FPainter);
+        // Point sizes set on the canvas are the printer's points, not the screen's.
+        FCanvas->Font().SetPixelsPerInch(FPrinter.resolution());
         FPage = 1;
         FAborted = false;
         return true;
@@ -60,22 +64,26 @@ public:
     void NewPage() override {
         if (!FPainter.isActive())
             return;
-        FPrinter.newPage();
+        // The canvas gathers words and draws them later: they belong on the page they were written on.
+        if (FCanvas)
+            FCanvas->Flush();
+        if (!FPrinter.newPage())
+            throw std::runtime_error("the printer cannot start a new page");
         ++FPage;
     }
 
     void EndDoc() override {
+        FCanvas.reset();
         if (FPainter.isActive())
             FPainter.end();
-        FCanvas.reset();
     }
 
     void Abort() override {
         if (!FPainter.isActive())
             return;
+        FCanvas.reset();
         FPrinter.abort();
         FPainter.end();
-        FCanvas.reset();
         FAborted = true;
     }
 

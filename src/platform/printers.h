@@ -24,6 +24,7 @@ public:
     virtual void SetTitle(const std::string& title) = 0;
     // Starts a document on page 1; false when the printer cannot start one.
     virtual bool BeginDoc() = 0;
+    // Raises std::runtime_error when the printer cannot start the page.
     virtual void NewPage() = 0;
     virtual void EndDoc() = 0;
     // Ends the job without finishing it; what was sent is dropped where the printer allows.
@@ -33,7 +34,7 @@ public:
     virtual int PageNumber() const = 0;
     virtual int PageWidth() const = 0;
     virtual int PageHeight() const = 0;
-    // Valid between BeginDoc and EndDoc or Abort.
+    // Valid between BeginDoc and EndDoc or Abort; its font sizes in points are the printer's.
     virtual TCanvas& Canvas() = 0;
 };
 

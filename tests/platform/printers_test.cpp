@@ -3,6 +3,7 @@
 #include "platform/radio_button.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -41,6 +42,38 @@ TEST(Printer, PdfJob_WritesOnePagePerPageAndCountsThem) {
     printer->Abort();
     EXPECT_TRUE(printer->Aborted());
     EXPECT_FALSE(printer->Printing());
+}
+
+// The text of one page of a PDF, as poppler's pdftotext reads it.
+std::string PdfPageText(const QString& file, int page) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), file, "-"});
+    if (!pdftotext.waitForFinished(30000))
+        return "pdftotext did not finish";
+    return pdftotext.readAllStandardOutput().trimmed().toStdString();
+}
+
+TEST(Printer, PdfJob_TransparentTextStaysOnItsPageInPrinterPoints) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("text.pdf");
+    auto printer = CreatePdfPrinter(file.toStdString());
+    ASSERT_TRUE(printer->BeginDoc());
+    TCanvas& canvas = printer->Canvas();
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.Font().SetSize(10);
+    // Ten points are 10/72 inch at the printer's resolution, whatever that is.
+    const int pageInches = printer->PageWidth() / canvas.Font().PixelsPerInch();
+    EXPECT_TRUE(pageInches >= 7 && pageInches <= 9) << pageInches << " inches wide";
+    const double points = canvas.TextHeight("H") * 72.0 / canvas.Font().PixelsPerInch();
+    EXPECT_GT(points, 9.0);
+    EXPECT_LT(points, 14.0);
+    canvas.TextOut(100, 100, "eerste");
+    printer->NewPage();
+    canvas.TextOut(100, 100, "tweede");
+    printer->EndDoc();
+
+    EXPECT_EQ(PdfPageText(file, 1), "eerste");
+    EXPECT_EQ(PdfPageText(file, 2), "tweede");
 }
 
 TEST(RadioButton, CheckingOneUnchecksItsSiblings) {
