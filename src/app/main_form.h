@@ -17,10 +17,12 @@
 #include "selftests/quiz_page.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -213,6 +215,10 @@ private:
         TPicture Picture;
     };
     std::map<std::string, TLoadedPicture> FLoadedPictures;
+    // Whether the system has a printer, asked at most once in a short while.
+    bool PrinterInstalled();
+    std::optional<std::chrono::steady_clock::time_point> FPrinterCheckedAt;
+    bool FPrinterInstalled = false;
     // Binds the navigation and feedback handlers to the controls.
     void BindHandlers();
     // The page shown in MainPages.

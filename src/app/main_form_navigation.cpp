@@ -12,6 +12,8 @@
 #include "platform/printers.h"
 #include "platform/scroll_box.h"
 
+#include <chrono>
+
 namespace orvalis {
 
 namespace {
@@ -162,7 +164,7 @@ void TMainForm::UpdateStatus(TObject*) {
     input.HasDatabase = RecFile != nullptr;
     input.SelectedCount = RecFile ? RecFile->SelectedCount() : 0;
     input.CursorOrdinal = RecFile ? RecFile->CursorOrdinal() : 0;
-    input.PrinterInstalled = !Printer().Printers().empty();
+    input.PrinterInstalled = PrinterInstalled();
     input.ExtraInfoOrdinal = ExtraInfoOrdinal;
     input.RecipeOrdinal = RecipeOrdinal;
     const TWindowStatus status = ComputeWindowStatus(input);
@@ -205,6 +207,19 @@ void TMainForm::UpdateStatus(TObject*) {
         button->SetVisible(status.SectionBtnsVisible);
     MainMenuBtn->SetVisible(status.MainMenuBtnVisible);
     BackBtn->SetVisible(status.BackBtnVisible);
+}
+
+// Asking the printing system for its printers takes a round trip to it; one navigation step refreshes the
+// window several times, so the answer is kept for a moment. A printer added or removed shows on the next
+// step after that.
+bool TMainForm::PrinterInstalled() {
+    constexpr auto KeptFor = std::chrono::seconds(2);
+    const auto now = std::chrono::steady_clock::now();
+    if (!FPrinterCheckedAt || now - *FPrinterCheckedAt >= KeptFor) {
+        FPrinterInstalled = !Printer().Printers().empty();
+        FPrinterCheckedAt = now;
+    }
+    return FPrinterInstalled;
 }
 
 void TMainForm::MinimizeBtnClick(TObject*) {
