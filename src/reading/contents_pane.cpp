@@ -79,10 +79,8 @@ void TContentsPane::ShowContentBtnClick(TObject* Sender) {
             if (const char code = FState.SectionCode())
                 file->SelectSection(code);
             if (file->SelectedCount() < 1) {
-                TiDbRec none;
-                file->GetSelected(1, none);
                 if (FTopic)
-                    FTopic->ShowRecord(none);
+                    FTopic->ShowOrdinal(1);
             } else {
                 // Every letter's HasInitial at once, in one pass over the records.
                 const uint32_t initials = file->InitialLetters();
@@ -93,10 +91,7 @@ void TContentsPane::ShowContentBtnClick(TObject* Sender) {
                     if (!first && button->Enabled())
                         first = button;
                 }
-                std::vector<std::string> lines;
-                file->ListTitles(TTitleSelector::tsAll, lines);
-                if (!lines.empty())
-                    SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
+                const std::vector<std::string> lines = SortedTitleLines(*file, TTitleSelector::tsAll);
                 ContentLst->Items().BeginUpdate();
                 ContentLst->Clear();
                 ContentLst->SetItems(lines);
@@ -146,20 +141,15 @@ void TContentsPane::BaseBtnNClick(TObject* Sender) {
 }
 
 void TContentsPane::ContentLstSelect(TObject* Sender) {
-    if (FTopic)
-        FTopic->GoToPnl->Hide();
-    TiDbRecFile* file = FState.RecFile.get();
-    if (!file || file->SelectedCount() < 1 || ContentLst->Items().Count() == 0 || ContentLst->ItemIndex() < 0)
+    if (!FTopic)
         return;
-    const int32_t ordinal = OrdinalOfLine(ContentLst->Items()[ContentLst->ItemIndex()]);
+    FTopic->GoToPnl->Hide();
+    const int32_t ordinal = FTopic->SelectedOrdinal(*ContentLst);
     if (ordinal == 0)
         return;
     FState.Set(nfContent);
     FState.Clear(nfExtraInfo | nfRecipe | nfSearch | nfHyperLink);
-    TiDbRec record;
-    file->GetSelected(ordinal, record);
-    if (FTopic)
-        FTopic->ShowRecord(record);
+    FTopic->ShowOrdinal(ordinal);
     if (Sender != ContentLst)
         ContentLst->SetTopIndex(ContentLst->ItemIndex());
     FHost.UpdateStatus(Sender);

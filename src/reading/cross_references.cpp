@@ -18,15 +18,6 @@
 namespace orvalis {
 
 namespace {
-// Fills the list with the sorted title lines of the selection's records of one kind.
-void FillReferences(TiDbRecFile& file, TTitleSelector selector, GTextControl& list) {
-    std::vector<std::string> lines;
-    file.ListTitles(selector, lines);
-    if (!lines.empty())
-        SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
-    list.SetItems(lines);
-}
-
 void ClearList(GTextControl& list) {
     list.Items().BeginUpdate();
     list.Clear();
@@ -121,13 +112,11 @@ void TCrossReferences::StartHLQuerySearchBtnClick(TObject* Sender) {
                 file->SelectByLinkQuery(request, nullptr);
             }
             if (file->SelectedCount() < 1) {
-                TiDbRec none;
-                file->GetSelected(1, none);
                 if (FTopic)
-                    FTopic->ShowRecord(none);
+                    FTopic->ShowOrdinal(1);
             } else {
-                FillReferences(*file, TTitleSelector::tsBook, *HLQueryResultsLst1);
-                FillReferences(*file, TTitleSelector::tsQuorindex, *HLQueryResultsLst2);
+                HLQueryResultsLst1->SetItems(SortedTitleLines(*file, TTitleSelector::tsBook));
+                HLQueryResultsLst2->SetItems(SortedTitleLines(*file, TTitleSelector::tsQuorindex));
                 GTextControl* active = HLQueryResultsLst1->Items().Count() > 0   ? HLQueryResultsLst1
                                        : HLQueryResultsLst2->Items().Count() > 0 ? HLQueryResultsLst2
                                                                                  : nullptr;
@@ -151,16 +140,12 @@ void TCrossReferences::StartHLQuerySearchBtnClick(TObject* Sender) {
 }
 
 void TCrossReferences::ShowSelected(GTextControl& list, GTextControl& other) {
-    TiDbRecFile* file = FState.RecFile.get();
-    if (!file || file->SelectedCount() < 1 || list.Items().Count() == 0 || list.ItemIndex() < 0)
+    if (!FTopic)
         return;
-    const int32_t ordinal = OrdinalOfLine(list.Items()[list.ItemIndex()]);
+    const int32_t ordinal = FTopic->SelectedOrdinal(list);
     if (ordinal == 0)
         return;
-    TiDbRec record;
-    file->GetSelected(ordinal, record);
-    if (FTopic)
-        FTopic->ShowRecord(record);
+    FTopic->ShowOrdinal(ordinal);
     other.SetItemIndex(-1);
     FHost.UpdateStatus(nullptr);
 }

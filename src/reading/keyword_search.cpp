@@ -115,15 +115,10 @@ void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
                 file->SelectNone();
             }
             if (file->SelectedCount() < 1) {
-                TiDbRec none;
-                file->GetSelected(1, none);
                 if (FTopic)
-                    FTopic->ShowRecord(none);
+                    FTopic->ShowOrdinal(1);
             } else {
-                std::vector<std::string> lines;
-                file->ListTitles(TTitleSelector::tsAll, lines);
-                if (!lines.empty())
-                    SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
+                const std::vector<std::string> lines = SortedTitleLines(*file, TTitleSelector::tsAll);
                 QueryResultsLst->SetItems(lines);
                 if (typed) {
                     const int best = BestTitleLine(lines, SearchEdit->Text());
@@ -143,19 +138,13 @@ void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
 }
 
 void TKeywordSearch::QueryResultsLstSelect(TObject* Sender) {
-    if (FTopic)
-        FTopic->GoToPnl->Hide();
-    TiDbRecFile* file = FState.RecFile.get();
-    if (!file || file->SelectedCount() < 1 || QueryResultsLst->Items().Count() == 0 ||
-        QueryResultsLst->ItemIndex() < 0)
+    if (!FTopic)
         return;
-    const int32_t ordinal = OrdinalOfLine(QueryResultsLst->Items()[QueryResultsLst->ItemIndex()]);
+    FTopic->GoToPnl->Hide();
+    const int32_t ordinal = FTopic->SelectedOrdinal(*QueryResultsLst);
     if (ordinal == 0)
         return;
-    TiDbRec record;
-    file->GetSelected(ordinal, record);
-    if (FTopic)
-        FTopic->ShowRecord(record);
+    FTopic->ShowOrdinal(ordinal);
     FHost.UpdateStatus(Sender);
 }
 

@@ -73,4 +73,12 @@ void SortTitleLines(std::vector<std::string>& lines, int lo, int hi) {
     }
 }
 
+std::vector<std::string> SortedTitleLines(TiDbRecFile& file, TTitleSelector selector) {
+    std::vector<std::string> lines;
+    file.ListTitles(selector, lines);
+    if (!lines.empty())
+        SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
+    return lines;
+}
+
 } // namespace orvalis

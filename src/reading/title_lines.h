@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/idb_rec_file.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,5 +21,9 @@ int32_t OrdinalOfLine(std::string_view line);
 // or locale, so "Zink" comes before "ijzer" and accented letters after all plain ones. The quicksort the
 // reading lists have always used; lines with equal titles end in no defined order.
 void SortTitleLines(std::vector<std::string>& lines, int lo, int hi);
+
+// The title lines of the selection's records of one kind ("ordinal|title"), sorted by title: what every
+// list of the left column shows.
+std::vector<std::string> SortedTitleLines(TiDbRecFile& file, TTitleSelector selector);
 
 } // namespace orvalis

@@ -126,6 +126,20 @@ void TTopicDisplay::ShowRecord(const TiDbRec& R) {
     FHost.UpdateStatus(nullptr);
 }
 
+int32_t TTopicDisplay::SelectedOrdinal(const GCustomTextControl& list) const {
+    const TiDbRecFile* file = FState.RecFile.get();
+    if (!file || file->SelectedCount() < 1 || list.Items().Count() == 0 || list.ItemIndex() < 0)
+        return 0;
+    return OrdinalOfLine(list.Items()[list.ItemIndex()]);
+}
+
+void TTopicDisplay::ShowOrdinal(int32_t ordinal) {
+    TiDbRec record;
+    if (FState.RecFile)
+        FState.RecFile->GetSelected(ordinal, record);
+    ShowRecord(record);
+}
+
 std::string TTopicDisplay::HeaderCaption(const TPathLevels& levels) const {
     if (FState.Has(nfContent)) {
         if (FState.Has(nfExtraInfo))
@@ -191,7 +205,6 @@ void TTopicDisplay::FindExtraTexts() {
 }
 
 void TTopicDisplay::ContentSwitchBtnClick(TObject* Sender) {
-    TiDbRec record;
     if (Sender == MainInfoBtn) {
         FState.Clear(nfExtraInfo | nfRecipe);
         ClearDisplay();
@@ -200,15 +213,11 @@ void TTopicDisplay::ContentSwitchBtnClick(TObject* Sender) {
     } else if (Sender == ExtraInfoBtn) {
         FState.Clear(nfRecipe);
         FState.Set(nfExtraInfo);
-        if (FState.RecFile)
-            FState.RecFile->GetSelected(FState.ExtraInfoOrdinal, record);
-        ShowRecord(record);
+        ShowOrdinal(FState.ExtraInfoOrdinal);
     } else if (Sender == RecipeBtn) {
         FState.Clear(nfExtraInfo);
         FState.Set(nfRecipe);
-        if (FState.RecFile)
-            FState.RecFile->GetSelected(FState.RecipeOrdinal, record);
-        ShowRecord(record);
+        ShowOrdinal(FState.RecipeOrdinal);
     }
     FHost.UpdateStatus(Sender);
 }

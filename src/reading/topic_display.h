@@ -49,6 +49,11 @@ public:
     GOnHyperLinkClick OnMainTextHyperLinkClick;
 
     void ShowRecord(const TiDbRec& R);
+    // The ordinal in the title line selected in a list of the left column; 0 when there is no database,
+    // no selection, no such line or no number before its "|", which leaves the display as it is.
+    int32_t SelectedOrdinal(const GCustomTextControl& list) const;
+    // Shows the record at the ordinal of the current selection (nothing, as an all-zero record, when none).
+    void ShowOrdinal(int32_t ordinal);
     void ClearDisplay();
     void ContentSwitchBtnClick(TObject* Sender);
     void GoToBtnClick(TObject* Sender);
