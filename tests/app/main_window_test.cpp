@@ -17,6 +17,7 @@
 #include "platform/scroll_box.h"
 #include "platform/services.h"
 #include "reading/title_lines.h"
+#include "window_events.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -33,7 +34,11 @@ namespace orvalis {
 namespace {
 
 namespace fs = std::filesystem;
-using test::TempDir;
+using test::Click;
+using test::ClickRow;
+using test::Enter;
+using test::Leave;
+using test::Mouse;
 
 std::vector<TRawRecord> BookRecords() {
     std::vector<TRawRecord> r{
@@ -65,14 +70,9 @@ std::vector<TRawRecord> BookRecords() {
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        const char* built = std::getenv("ORVALIS_PROGRAM_DIR");
-        ASSERT_NE(built, nullptr);
-        fs::create_directory_symlink(fs::path(built) / "I", Folder.Path() / "I");
-        fs::create_directories(Folder.Path() / "D");
         test::WriteBytes(Folder.File("D/1.Hnt"), "<B>Lezen</B> in het boek.");
         test::WriteBytes(Folder.File("D/2.Hnt"), "De quiz.");
         test::WriteBytes(Folder.File("D/4.Hnt"), "Disclaimer: geen medisch advies.");
-        FPreviousFolder = SetProgramFolder(Folder.Path().string());
         FPreviousClipboard = SetClipboard(&Clip);
         FPreviousPrinter = SetPrinter(&Printer);
     }
@@ -80,7 +80,6 @@ protected:
         Form.reset();
         SetPrinter(FPreviousPrinter);
         SetClipboard(FPreviousClipboard);
-        SetProgramFolder(FPreviousFolder);
         SetScreenVariant(0);
     }
     // The window on the 640x480 layout, shown as the program shows it.
@@ -92,34 +91,6 @@ protected:
         return *Form;
     }
 
-    static void Mouse(TControl* control, QEvent::Type type, QPoint at) {
-        QMouseEvent e(type, at, control->Widget()->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control->Widget(), &e);
-    }
-    static void Click(TControl* control, QPoint at) {
-        Mouse(control, QEvent::MouseButtonPress, at);
-        Mouse(control, QEvent::MouseButtonRelease, at);
-    }
-    // A click where the reader sees the control: it must be visible on its page.
-    static void Click(TControl* control) {
-        ASSERT_TRUE(control->Widget()->isVisible()) << "clicked a control the reader cannot see";
-        Click(control, QPoint(control->Width() / 2, control->Height() / 2));
-    }
-    static void ClickRow(GTextControl* list, int index) {
-        ASSERT_TRUE(list->Widget()->isVisible());
-        const TRect row = list->ItemRect(index);
-        ASSERT_GE(row.Top, 0) << "row " << index << " is scrolled out of view";
-        Click(list, QPoint(20, (row.Top + row.Bottom) / 2));
-    }
-    static void Enter(TControl* control) {
-        QEnterEvent e(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-        QApplication::sendEvent(control->Widget(), &e);
-    }
-    static void Leave(TControl* control) {
-        QEvent e(QEvent::Leave);
-        QApplication::sendEvent(control->Widget(), &e);
-    }
     TBaseBtn* Letter(char c) const { return Form->BaseBtns[static_cast<size_t>(c - 'A')]; }
     std::string Header() const { return Form->MainTextHeaderLbl->Caption(); }
     std::string Text() const { return Form->MainText->GetText() ? Form->MainText->GetText() : ""; }
@@ -128,14 +99,13 @@ protected:
         return list->ItemIndex() < 0 ? "" : list->Items()[list->ItemIndex()];
     }
 
-    TempDir Folder;
+    test::ProgramFolder Folder;
     TScreenOverride Screen640{{.Width = 640, .Height = 480, .BitsPerPixel = 24}};
     MemoryClipboard Clip;
     RecordingPrinter Printer;
     std::unique_ptr<TMainForm> Form;
 
 private:
-    std::string FPreviousFolder;
     TClipboard* FPreviousClipboard = nullptr;
     TPrinter* FPreviousPrinter = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "platform/printers.h"
 #include "platform/screen.h"
 #include "platform/scroll_box.h"
+#include "window_events.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,7 +30,8 @@ namespace orvalis {
 namespace {
 
 namespace fs = std::filesystem;
-using test::TempDir;
+using test::Click;
+using test::Mouse;
 
 // The queue and the folder its PDFs are written to, as scripts/cups_pdf_queue.sh makes them.
 const QString PdfQueue = "OrvalisPDF";
@@ -52,19 +54,13 @@ public:
 class PrintWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        const char* built = std::getenv("ORVALIS_PROGRAM_DIR");
-        ASSERT_NE(built, nullptr);
-        fs::create_directory_symlink(fs::path(built) / "I", Folder.Path() / "I");
-        fs::create_directories(Folder.Path() / "D");
         test::WriteBytes(Folder.File("D/iDbRecs.dat"),
                          test::Encode({{1, "1|Zink", LongTopic()}, {2, "1|Koper", "Koper is een metaal."}}));
-        FPreviousFolder = SetProgramFolder(Folder.Path().string());
         FPreviousPrinter = SetPrinter(&Printer);
     }
     void TearDown() override {
         Form.reset();
         SetPrinter(FPreviousPrinter);
-        SetProgramFolder(FPreviousFolder);
     }
     // The window on the 640x480 layout with the first topic on display.
     TMainForm& OpenTopic() {
@@ -74,15 +70,6 @@ protected:
         EXPECT_EQ(Form->MainTextHeaderLbl->Caption(), "Koper");
         return *Form;
     }
-    static void Click(TControl* control) {
-        ASSERT_TRUE(control->Widget()->isVisible()) << "clicked a control the reader cannot see";
-        const QPoint at(control->Width() / 2, control->Height() / 2);
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent e(type, at, control->Widget()->mapToGlobal(at), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(control->Widget(), &e);
-        }
-    }
     std::vector<std::string> Printed(RecordingPrinter& printer) const {
         std::vector<std::string> texts;
         for (const std::string& call : printer.Recording().CallsNamed("TextOut"))
@@ -90,13 +77,12 @@ protected:
         return texts;
     }
 
-    TempDir Folder;
+    test::ProgramFolder Folder;
     TScreenOverride Screen640{{.Width = 640, .Height = 480, .BitsPerPixel = 24}};
     RecordingPrinter Printer;
     std::unique_ptr<TMainForm> Form;
 
 private:
-    std::string FPreviousFolder;
     TPrinter* FPreviousPrinter = nullptr;
 };
 

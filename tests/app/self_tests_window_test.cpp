@@ -15,6 +15,7 @@
 #include "platform/radio_button.h"
 #include "platform/screen.h"
 #include "platform/shape.h"
+#include "window_events.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -31,7 +32,8 @@ namespace orvalis {
 namespace {
 
 namespace fs = std::filesystem;
-using test::TempDir;
+using test::Click;
+using test::Mouse;
 
 // Question n asks "Vraag n" and has the right alternative n % 3 + 1, followed by two lines of explanation.
 std::string QuizFile() {
@@ -55,17 +57,11 @@ constexpr const char* AdviceFile =
 class SelfTestsWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        const char* built = std::getenv("ORVALIS_PROGRAM_DIR");
-        ASSERT_NE(built, nullptr);
-        fs::create_directory_symlink(fs::path(built) / "I", Folder.Path() / "I");
-        fs::create_directories(Folder.Path() / "D");
         test::WriteBytes(Folder.File("D/Quiz.dat"), QuizFile());
         test::WriteBytes(Folder.File("D/BMI.dat"), AdviceFile);
-        FPreviousFolder = SetProgramFolder(Folder.Path().string());
     }
     void TearDown() override {
         Form.reset();
-        SetProgramFolder(FPreviousFolder);
         SetScreenVariant(0);
     }
     TMainForm& Open() {
@@ -74,18 +70,6 @@ protected:
         return *Form;
     }
 
-    static void Mouse(TControl* control, QEvent::Type type, QPoint at) {
-        QMouseEvent e(type, at, control->Widget()->mapToGlobal(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control->Widget(), &e);
-    }
-    // A click where the reader sees the control: it must be visible on its page.
-    static void Click(TControl* control) {
-        ASSERT_TRUE(control->Widget()->isVisible()) << "clicked a control the reader cannot see";
-        const QPoint at(control->Width() / 2, control->Height() / 2);
-        Mouse(control, QEvent::MouseButtonPress, at);
-        Mouse(control, QEvent::MouseButtonRelease, at);
-    }
     static void Type(TEdit* edit, const std::string& text) {
         for (char c : text) {
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
@@ -112,14 +96,13 @@ protected:
             EXPECT_FALSE(button->Visible());
     }
 
-    TempDir Folder;
+    test::ProgramFolder Folder;
     TScreenOverride Screen640{{.Width = 640, .Height = 480, .BitsPerPixel = 24}};
     RecordingMessageBoxes Boxes;
     TMessageBoxesOverride BoxesOverride{Boxes};
     std::unique_ptr<TMainForm> Form;
 
 private:
-    std::string FPreviousFolder;
 };
 
 TEST_F(SelfTestsWindowTest, QuizRound_AnsweredThroughTheLabels_ScoresInTheMessageAndStartsANewRound) {

@@ -1,0 +1,81 @@
+#pragma once
+
+// What the in-process tests of the main window share: a program folder of the test's own with the built
+// pictures, and real mouse events delivered to the window's controls.
+#include "controls/text_control.h"
+#include "db_fixture.h"
+#include "platform/control.h"
+#include "platform/paths.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QMouseEvent>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace orvalis::test {
+
+// A scratch program folder: I/ links to the built pictures, D/ is empty. It is the program's folder while
+// the object lives.
+class ProgramFolder {
+public:
+    ProgramFolder() {
+        const char* built = std::getenv("ORVALIS_PROGRAM_DIR");
+        EXPECT_NE(built, nullptr) << "ORVALIS_PROGRAM_DIR names the built program folder";
+        if (built)
+            std::filesystem::create_directory_symlink(std::filesystem::path(built) / "I", Dir.Path() / "I");
+        std::filesystem::create_directories(Dir.Path() / "D");
+        FPrevious = SetProgramFolder(Dir.Path().string());
+    }
+    ~ProgramFolder() { SetProgramFolder(FPrevious); }
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return Dir.Path(); }
+    std::string File(const std::string& name) const { return Dir.File(name); }
+
+private:
+    TempDir Dir;
+    std::string FPrevious;
+};
+
+inline void Mouse(TControl* control, QEvent::Type type, QPoint at) {
+    QMouseEvent e(type, at, control->Widget()->mapToGlobal(at), Qt::LeftButton,
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(control->Widget(), &e);
+}
+
+inline void Click(TControl* control, QPoint at) {
+    Mouse(control, QEvent::MouseButtonPress, at);
+    Mouse(control, QEvent::MouseButtonRelease, at);
+}
+
+// A click where the reader sees the control: it must be visible on its page.
+inline void Click(TControl* control) {
+    ASSERT_TRUE(control->Widget()->isVisible()) << "clicked a control the reader cannot see";
+    Click(control, QPoint(control->Width() / 2, control->Height() / 2));
+}
+
+// A click on a row of a list that is in view.
+inline void ClickRow(GTextControl* list, int index) {
+    ASSERT_TRUE(list->Widget()->isVisible());
+    const TRect row = list->ItemRect(index);
+    ASSERT_GE(row.Top, 0) << "row " << index << " is scrolled out of view";
+    Click(list, QPoint(20, (row.Top + row.Bottom) / 2));
+}
+
+inline void Enter(TControl* control) {
+    QEnterEvent e(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(control->Widget(), &e);
+}
+
+inline void Leave(TControl* control) {
+    QEvent e(QEvent::Leave);
+    QApplication::sendEvent(control->Widget(), &e);
+}
+
+} // namespace orvalis::test
