@@ -40,7 +40,7 @@ struct TReadingState {
     bool Has(uint8_t flags) const { return (NavFlags & flags) != 0; }
     void Set(uint8_t flags) { NavFlags = static_cast<uint8_t>(NavFlags | flags); }
     void Clear(uint8_t flags) { NavFlags = static_cast<uint8_t>(NavFlags & ~flags); }
-    // Only the current section's flag is kept, then the flag of `section` ("1" to "3") is set.
+    // Makes the section of the path code ('1' to '3') the only section flag; another code clears them all.
     void SetSection(char section);
     // The path code of the current section: '1' to '3', or 0 outside the sections.
     char SectionCode() const;
