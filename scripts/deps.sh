@@ -11,6 +11,7 @@ packages=(
     qt6-base-dev qt6-image-formats-plugins libgl-dev   # the platform layer; TIFF from the plugins
     fonts-liberation2          # "Arial" resolves to Liberation Sans
     fonts-wine                 # tahoma.ttf, copied into the program folder by the build
+    xdg-utils                  # xdg-open: the desktop's browser for web links and the online help
     "$@"
 )
 
