@@ -68,7 +68,7 @@ public:
     void MinimizeBtnClick(TObject* Sender);
     void QuitBtnClick(TObject* Sender);
     void MainTextClick(TObject* Sender);
-    // The header's about box and online help (with the about box).
+    // The header's "i" and "?" buttons, defined with the about box.
     void InfoBtnClick(TObject* Sender);
     void HelpBtnClick(TObject* Sender);
     void MainTextCtrlCanResize(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize);

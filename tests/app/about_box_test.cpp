@@ -103,12 +103,9 @@ TEST_F(AboutBoxTest, Show_OneCentredBoxWithTheFramedPictureCreatedOnce) {
     TAboutBox* box = AboutBox();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(Shown(box));
-    EXPECT_EQ(box->BoundsRect(), Bounds(155, 75, 329, 329));
-    EXPECT_EQ(box->FormStyle(), TFormStyle::fsStayOnTop);
-    EXPECT_EQ(box->BorderStyle(), TFormBorderStyle::bsNone);
-    EXPECT_EQ(box->AboutBoxImage->BoundsRect(), Bounds(2, 2, 325, 325)) << "inside a 2-pixel frame";
-    EXPECT_EQ(box->AboutBoxImage->Image().Width(), 325) << "the built-in about picture";
-    EXPECT_EQ(box->AboutBoxImage->PictureRect(325, 325), Bounds(0, 0, 325, 325));
+    EXPECT_EQ(box->BoundsRect(), Bounds(155, 75, 329, 329)) << "centred on the screen";
+    EXPECT_EQ(box->AboutBoxImage->PictureRect(325, 325), Bounds(0, 0, 325, 325))
+        << "the built-in about picture fills the image";
     const QImage shown = box->Widget()->grab().toImage();
     EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::black));
     EXPECT_EQ(shown.pixelColor(328, 164), QColor(Qt::black));
@@ -154,10 +151,6 @@ TEST_F(AboutBoxTest, LinkAreas_OpenTheirSitesCloseTheBoxAndMinimise) {
     TMainForm& form = OpenMainWindow();
     ShowAboutBox();
     TAboutBox* box = AboutBox();
-    EXPECT_EQ(box->VeldhavenSBtn->BoundsRect(), Bounds(211, 207, 78, 95));
-    EXPECT_EQ(box->BrantwellSBtn->BoundsRect(), Bounds(40, 267, 130, 40));
-    EXPECT_EQ(box->VeldhavenSBtn->Hint(), "Ga naar de website van uitgeverij Veldhaven");
-    EXPECT_EQ(box->BrantwellSBtn->Hint(), "Ga naar de website van Brantwell Software");
     Click(box->VeldhavenSBtn);
     EXPECT_FALSE(Shown(box));
     EXPECT_EQ(form.WindowState(), TWindowState::wsMinimized);
@@ -169,7 +162,6 @@ TEST_F(AboutBoxTest, LinkAreas_OpenTheirSitesCloseTheBoxAndMinimise) {
 
     // Without any browser nothing starts, and the box still closes and the program still minimises.
     form.FormRestore(nullptr);
-    SetRegistry(nullptr);
     MemoryRegistry empty;
     SetRegistry(&empty);
     ShowAboutBox();

@@ -169,16 +169,5 @@ TEST(ProportionalImage, Effects_RunOncePerNewPicture) {
     EXPECT_EQ(canvas.CallsNamed("CopyRect").size(), 1u) << "painted again, it is copied at once";
 }
 
-TEST(ProportionalImage, Paint_SkipsWhileInvisibleOrLoading) {
-    TImageFixture f;
-    RecordingCanvas canvas;
-    f.Image.BeginLoading();
-    f.Image.Paint(canvas);
-    f.Image.EndLoading();
-    f.Image.SetVisible(false);
-    f.Image.Paint(canvas);
-    EXPECT_TRUE(canvas.Calls().empty());
-}
-
 } // namespace
 } // namespace orvalis
