@@ -129,7 +129,8 @@ private:
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
                 // A handler may run the message loop (closing does), which can delete the socket: every
-                // line is read before the first is handed on.
+                // line is read first, and the messages are handed on from the loop once the socket's
+                // signal has returned, never from inside it.
                 std::vector<TInstanceMessage> messages;
                 while (socket->canReadLine()) {
                     const QByteArray line = socket->readLine(16).trimmed();
@@ -139,9 +140,16 @@ private:
                     else if (line == "close")
                         messages.push_back(TInstanceMessage::imClose);
                 }
-                for (TInstanceMessage message : messages)
-                    if (OnMessage)
-                        OnMessage(message);
+                if (messages.empty())
+                    return;
+                QMetaObject::invokeMethod(
+                    &FServer,
+                    [this, messages] {
+                        for (TInstanceMessage message : messages)
+                            if (OnMessage)
+                                OnMessage(message);
+                    },
+                    Qt::QueuedConnection);
             });
         }
     }
