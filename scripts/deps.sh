@@ -14,6 +14,7 @@ packages=(
     libx11-dev xvfb xauth      # the start-up benchmark times the window's mapping on a virtual X server
     libqt6printsupport6        # Qt's printing with its CUPS plugin: the system's printers
     cups printer-driver-cups-pdf poppler-utils   # printing tests: a PDF queue, and pdftotext to read it back
+    xdg-utils                  # xdg-open: the desktop's browser for web links and the online help
     "$@"
 )
 

@@ -1,4 +1,5 @@
 #include "app/entry.h"
+#include "app/about_box.h"
 #include "app/intro_form.h"
 #include "app/main_form.h"
 #include "content/short_string.h"
@@ -89,6 +90,7 @@ int RunProgram(TSingleInstance& instance) {
     Application().SetMainForm(nullptr);
     mainForm.reset();
     FreeIntroForm();
+    FreeAboutBox();
     return 0;
 }
 } // namespace

@@ -1,4 +1,5 @@
 #include "app/main_form.h"
+#include "app/about_box.h"
 #include "app/intro_form.h"
 #include "app/screen_variant.h"
 #include "controls/bk_control.h"
@@ -206,9 +207,11 @@ void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
     CancelMode();
     HideWindow();
     Application().ProcessMessages();
-    // The about box joins here as the farewell once it exists; the pause keeps the program's end as long.
+    ShowAboutBox();
     Application().ProcessMessages();
     std::this_thread::sleep_for(FarewellPause);
+    if (TAboutBox* box = AboutBox())
+        box->Close();
     CanClose = true;
 }
 

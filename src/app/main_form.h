@@ -76,6 +76,9 @@ public:
     void MinimizeBtnClick(TObject* Sender);
     void QuitBtnClick(TObject* Sender);
     void MainTextClick(TObject* Sender);
+    // The header's "i" and "?" buttons, defined with the about box.
+    void InfoBtnClick(TObject* Sender);
+    void HelpBtnClick(TObject* Sender);
     void MainTextCtrlCanResize(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize);
     void HintTextCtrlCanResize(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize);
 

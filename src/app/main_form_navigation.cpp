@@ -42,6 +42,8 @@ void TMainForm::BindHandlers() {
     SearchBtn->OnClick = [this](TObject* sender) { Search->SearchBtnClick(sender); };
     MinimizeBtn->OnClick = [this](TObject* sender) { MinimizeBtnClick(sender); };
     QuitBtn->OnClick = [this](TObject* sender) { QuitBtnClick(sender); };
+    InfoBtn->OnClick = [this](TObject* sender) { InfoBtnClick(sender); };
+    HelpBtn->OnClick = [this](TObject* sender) { HelpBtnClick(sender); };
     MainTextToClipBrdBtn->OnClick = [this](TObject* sender) {
         ClipboardCopy->MainTextToClipBrdBtnClick(sender);
     };

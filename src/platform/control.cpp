@@ -2,6 +2,7 @@
 #include "platform/canvas.h"
 #include "platform/qt_canvas.h"
 #include "platform/qt_cursor.h"
+#include "platform/qt_keys.h"
 #include "platform/qt_text.h"
 
 #include <QMouseEvent>
@@ -16,23 +17,6 @@ TMouseButton ButtonOf(Qt::MouseButton b) {
     return b == Qt::RightButton    ? TMouseButton::mbRight
            : b == Qt::MiddleButton ? TMouseButton::mbMiddle
                                    : TMouseButton::mbLeft;
-}
-
-TShiftState ShiftOf(Qt::KeyboardModifiers m, Qt::MouseButtons b) {
-    TShiftState s = 0;
-    if (m & Qt::ShiftModifier)
-        s |= uint8_t(TShiftFlag::ssShift);
-    if (m & Qt::AltModifier)
-        s |= uint8_t(TShiftFlag::ssAlt);
-    if (m & Qt::ControlModifier)
-        s |= uint8_t(TShiftFlag::ssCtrl);
-    if (b & Qt::LeftButton)
-        s |= uint8_t(TShiftFlag::ssLeft);
-    if (b & Qt::RightButton)
-        s |= uint8_t(TShiftFlag::ssRight);
-    if (b & Qt::MiddleButton)
-        s |= uint8_t(TShiftFlag::ssMiddle);
-    return s;
 }
 
 // The widget under a control: it hands paints and mouse reports to the control.

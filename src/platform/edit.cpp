@@ -1,5 +1,6 @@
 #include "platform/edit.h"
 #include "platform/cp1252.h"
+#include "platform/qt_keys.h"
 #include "platform/qt_text.h"
 
 #include <QKeyEvent>
@@ -9,29 +10,6 @@
 namespace orvalis {
 
 namespace {
-int VirtualKey(int qtKey) {
-    switch (qtKey) {
-    case Qt::Key_Backspace:
-        return vkBack;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return vkReturn;
-    case Qt::Key_Escape:
-        return vkEscape;
-    case Qt::Key_Left:
-        return vkLeft;
-    case Qt::Key_Up:
-        return vkUp;
-    case Qt::Key_Right:
-        return vkRight;
-    case Qt::Key_Down:
-        return vkDown;
-    default:
-        // Letters and digits have the same numbers as their upper-case characters.
-        return qtKey < 0x80 ? qtKey : 0;
-    }
-}
-
 // Keeps out what Windows-1252 cannot hold.
 class TCp1252Validator : public QValidator {
 public:

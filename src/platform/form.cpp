@@ -1,10 +1,12 @@
 #include "platform/form.h"
 #include "platform/canvas.h"
 #include "platform/qt_cursor.h"
+#include "platform/qt_keys.h"
 #include "platform/qt_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 
@@ -29,6 +31,19 @@ protected:
             const auto* change = static_cast<QWindowStateChangeEvent*>(event);
             Application().WindowStateChanged(&FForm, change->oldState() & Qt::WindowMinimized,
                                              FForm.Widget()->windowState() & Qt::WindowMinimized);
+            break;
+        }
+        case QEvent::WindowDeactivate:
+            if (FForm.OnDeactivate)
+                FForm.OnDeactivate(&FForm);
+            break;
+        case QEvent::KeyRelease: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            // Auto-repeat sends releases while the key is still held.
+            if (key->isAutoRepeat() || !FForm.OnKeyUp)
+                break;
+            int code = VirtualKey(key->key());
+            FForm.OnKeyUp(&FForm, code, ShiftOf(key->modifiers(), QApplication::mouseButtons()));
             break;
         }
         case QEvent::Close:

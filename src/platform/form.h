@@ -45,6 +45,11 @@ public:
     std::function<void(TObject* Sender, bool& CanClose)> OnCloseQuery;
     // Raised each time the window is shown.
     TNotifyEvent OnShow;
+    // Raised when the window loses the activation (the reader clicked another window).
+    TNotifyEvent OnDeactivate;
+    // Raised when a key is released in the window and no control of it took the key; Shift includes the
+    // mouse buttons held.
+    std::function<void(TObject* Sender, int& Key, TShiftState Shift)> OnKeyUp;
 
 private:
     void ApplyFlags();

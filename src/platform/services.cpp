@@ -11,6 +11,8 @@
 #include <QLocalSocket>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
+#include <cctype>
 #include <set>
 
 namespace orvalis {
@@ -40,17 +42,31 @@ public:
     }
 };
 
+// Registry keys and value names compare without regard to ASCII case, as the registry's do.
+bool SameKey(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
 class DesktopRegistry : public TRegistry {
 public:
     std::optional<std::string> ReadString(std::string_view root, std::string_view key,
                                           std::string_view value) const override {
-        const bool browser = (root == "HKEY_CLASSES_ROOT" || root == "HKCR") && value.empty() &&
-                             (key == "http\\shell\\open\\command" || key == "htmlfile\\shell\\open\\command");
-        if (!browser)
+        if (!(SameKey(root, "HKEY_CLASSES_ROOT") || SameKey(root, "HKCR")) || !value.empty())
+            return std::nullopt;
+        const bool webPage =
+            SameKey(key, ".html") || SameKey(key, ".htm") || SameKey(key, ".shtml") || SameKey(key, ".shtm");
+        const bool browser =
+            SameKey(key, "http\\shell\\open\\command") || SameKey(key, "htmlfile\\shell\\open\\command");
+        if (!webPage && !browser)
             return std::nullopt;
         const QString launcher = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
         if (launcher.isEmpty())
             return std::nullopt;
+        // Web pages are of the type "htmlfile", whose open command is the launcher.
+        if (webPage)
+            return std::string("htmlfile");
         return "\"" + ToCp1252(launcher) + "\" \"%1\"";
     }
 };
@@ -113,7 +129,8 @@ private:
             QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
                 // A handler may run the message loop (closing does), which can delete the socket: every
-                // line is read before the first is handed on.
+                // line is read first, and the messages are handed on from the loop once the socket's
+                // signal has returned, never from inside it.
                 std::vector<TInstanceMessage> messages;
                 while (socket->canReadLine()) {
                     const QByteArray line = socket->readLine(16).trimmed();
@@ -123,9 +140,16 @@ private:
                     else if (line == "close")
                         messages.push_back(TInstanceMessage::imClose);
                 }
-                for (TInstanceMessage message : messages)
-                    if (OnMessage)
-                        OnMessage(message);
+                if (messages.empty())
+                    return;
+                QMetaObject::invokeMethod(
+                    &FServer,
+                    [this, messages] {
+                        for (TInstanceMessage message : messages)
+                            if (OnMessage)
+                                OnMessage(message);
+                    },
+                    Qt::QueuedConnection);
             });
         }
     }

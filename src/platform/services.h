@@ -70,8 +70,10 @@ private:
 };
 
 // The registry, read only. On this system there is no uninstall entry; the browser's open command
-// ("HKEY_CLASSES_ROOT", "http\shell\open\command", default value "") is the desktop's default browser
-// launcher, "xdg-open" "%1", when one is installed.
+// ("HKEY_CLASSES_ROOT", "http\shell\open\command" or "htmlfile\shell\open\command", default value "") is
+// the desktop's default browser launcher, "xdg-open" "%1", when one is installed, and then the web page
+// extensions ".html", ".htm", ".shtml" and ".shtm" name the type "htmlfile". Keys compare without regard
+// to case.
 class TRegistry {
 public:
     virtual ~TRegistry() = default;

@@ -46,6 +46,19 @@ TEST(Registry, Desktop_AnswersOnlyTheBrowserCommand) {
         EXPECT_EQ(browser, "\"" + launcher.toStdString() + "\" \"%1\"");
 }
 
+// Web pages lead to the same launcher through their file type, with keys in any case.
+TEST(Registry, Desktop_WebPageExtensionsNameTheTypeOfTheLauncher) {
+    const QString launcher = QStandardPaths::findExecutable("xdg-open");
+    if (launcher.isEmpty())
+        GTEST_SKIP() << "no xdg-open";
+    for (const char* extension : {".HTML", ".htm", ".SHTML", ".shtm"})
+        EXPECT_EQ(Registry().ReadString("HKEY_CLASSES_ROOT", extension, ""), "htmlfile") << extension;
+    EXPECT_EQ(Registry().ReadString("HKEY_CLASSES_ROOT", "htmlfile\\Shell\\Open\\Command", ""),
+              "\"" + launcher.toStdString() + "\" \"%1\"");
+    EXPECT_EQ(Registry().ReadString("HKEY_CLASSES_ROOT", ".txt", ""), std::nullopt);
+    EXPECT_EQ(Registry().ReadString("HKEY_CLASSES_ROOT", ".html", "Content Type"), std::nullopt);
+}
+
 TEST(Clipboard, Text_RoundTripsWindows1252) {
     Clipboard().SetText("caf\xE9 \x80 5");
     EXPECT_EQ(Clipboard().Text(), "caf\xE9 \x80 5");

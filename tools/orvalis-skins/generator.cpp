@@ -45,18 +45,21 @@ bool WriteBytes(const QByteArray& bytes, const std::filesystem::path& path,
     return true;
 }
 
-// The splash reduced to the 16- and the 256-colour palette of the program.
+// The splash and the about picture reduced to the 16- and the 256-colour palette of the program.
 bool WriteSplashBitmaps(const std::filesystem::path& paletteDir, const std::filesystem::path& skins,
                         std::vector<std::filesystem::path>& written, std::string& error) {
     const QImage splash = PaintSplash();
-    for (const auto& [palette, name, bits] :
-         {std::tuple{"PAL16", "Intro", 4}, std::tuple{"PAL256", "Intro256", 8}}) {
+    const QImage about = PaintAbout();
+    for (const auto& [palette, suffix, bits] : {std::tuple{"PAL16", "", 4}, std::tuple{"PAL256", "256", 8}}) {
         const auto table = ReadDibColourTable(paletteDir / palette);
         if (!table) {
             error = (paletteDir / palette).string() + ": not a palette bitmap";
             return false;
         }
-        if (!WriteBytes(EncodeDib(splash, *table, bits), skins / name, written, error))
+        if (!WriteBytes(EncodeDib(splash, *table, bits), skins / (std::string("Intro") + suffix), written,
+                        error) ||
+            !WriteBytes(EncodeDib(about, *table, bits), skins / (std::string("About") + suffix), written,
+                        error))
             return false;
     }
     return true;

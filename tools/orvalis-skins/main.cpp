@@ -1,5 +1,6 @@
 // orvalis-skins PROGRAM_DIR SKINS_DIR [--palettes DIR] [--no-contact-sheets]: draws every skin picture of
-// the program; with the folder of the palette resources also the splash for 16- and 256-colour screens.
+// the program; with the folder of the palette resources also the splash and the about picture for
+// 16- and 256-colour screens.
 #include "orvalis-skins/generator.h"
 
 #include <QGuiApplication>
