@@ -58,38 +58,23 @@ void TGauge::SetProgress(int32_t value) {
 }
 
 void TGauge::SetKind(TGaugeKind value) {
-    if (FKind == value)
-        return;
-    FKind = value;
-    Repaint();
+    SetProperty(FKind, value, &TGauge::Repaint);
 }
 
 void TGauge::SetShowText(bool value) {
-    if (FShowText == value)
-        return;
-    FShowText = value;
-    Repaint();
+    SetProperty(FShowText, value, &TGauge::Repaint);
 }
 
 void TGauge::SetBorderStyle(TBorderStyle value) {
-    if (FBorderStyle == value)
-        return;
-    FBorderStyle = value;
-    Repaint();
+    SetProperty(FBorderStyle, value, &TGauge::Repaint);
 }
 
 void TGauge::SetForeColor(TColor value) {
-    if (FForeColor == value)
-        return;
-    FForeColor = value;
-    Repaint();
+    SetProperty(FForeColor, value, &TGauge::Repaint);
 }
 
 void TGauge::SetBackColor(TColor value) {
-    if (FBackColor == value)
-        return;
-    FBackColor = value;
-    Repaint();
+    SetProperty(FBackColor, value, &TGauge::Repaint);
 }
 
 int TGauge::PercentDone() const {

@@ -97,38 +97,23 @@ void GCustomParserControl::LoadFromFile(const std::string& path) {
 }
 
 void GCustomParserControl::SetdX(int value) {
-    if (FDX == value)
-        return;
-    FDX = value;
-    Invalidate();
+    SetProperty(FDX, value);
 }
 
 void GCustomParserControl::SetdY(int value) {
-    if (FDY == value)
-        return;
-    FDY = value;
-    Invalidate();
+    SetProperty(FDY, value);
 }
 
 void GCustomParserControl::SetDrawFocused(bool value) {
-    if (FDrawFocused == value)
-        return;
-    FDrawFocused = value;
-    Relayout();
+    SetProperty(FDrawFocused, value, &GCustomParserControl::Relayout);
 }
 
 void GCustomParserControl::SetHorScrollBar(bool value) {
-    if (FHorScrollBar == value)
-        return;
-    FHorScrollBar = value;
-    Relayout();
+    SetProperty(FHorScrollBar, value, &GCustomParserControl::Relayout);
 }
 
 void GCustomParserControl::SetVerScrollBar(bool value) {
-    if (FVerScrollBar == value)
-        return;
-    FVerScrollBar = value;
-    Relayout();
+    SetProperty(FVerScrollBar, value, &GCustomParserControl::Relayout);
 }
 
 const TPalette* GCustomParserControl::GetPalette() const {

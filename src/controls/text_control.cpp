@@ -20,45 +20,27 @@ GCustomTextControl::GCustomTextControl(TWinControl* parent) : GGraphicControl(pa
 }
 
 void GCustomTextControl::SetHotable(bool value) {
-    if (FHotable == value)
-        return;
-    FHotable = value;
-    PaintNow();
+    SetProperty(FHotable, value, &GCustomTextControl::PaintNow);
 }
 
 void GCustomTextControl::SetItemHeight(int value) {
-    if (FItemHeight == value)
-        return;
-    FItemHeight = value;
-    PaintNow();
+    SetProperty(FItemHeight, value, &GCustomTextControl::PaintNow);
 }
 
 void GCustomTextControl::SetTopIndex(int value) {
-    if (FTopIndex == value)
-        return;
-    FTopIndex = value;
-    PaintNow();
+    SetProperty(FTopIndex, value, &GCustomTextControl::PaintNow);
 }
 
 void GCustomTextControl::SetItemIndex(int value) {
-    if (FItemIndex == value)
-        return;
-    FItemIndex = value;
-    PaintNow();
+    SetProperty(FItemIndex, value, &GCustomTextControl::PaintNow);
 }
 
 void GCustomTextControl::SetScrollWidth(int value) {
-    if (FScrollWidth == value)
-        return;
-    FScrollWidth = value;
-    PaintNow();
+    SetProperty(FScrollWidth, value, &GCustomTextControl::PaintNow);
 }
 
 void GCustomTextControl::SetHotIndex(int value) {
-    if (FHotIndex == value)
-        return;
-    FHotIndex = value;
-    PaintNow();
+    SetProperty(FHotIndex, value, &GCustomTextControl::PaintNow);
 }
 
 void GCustomTextControl::ResetList() {

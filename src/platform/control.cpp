@@ -209,10 +209,7 @@ void TControl::SetColor(TColor value) {
 }
 
 void TControl::SetParentColor(bool value) {
-    if (FParentColor == value)
-        return;
-    FParentColor = value;
-    Changed();
+    SetProperty(FParentColor, value, &TControl::Changed);
 }
 
 void TControl::SetParentFont(bool value) {

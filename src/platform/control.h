@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class QWidget;
@@ -147,6 +148,20 @@ protected:
     // Called after the colour or font changed (also through the parent).
     virtual void Changed() { Invalidate(); }
     virtual void ParentChanged();
+
+    // The rule of property setters: a value equal to the stored one (floating values compared exactly)
+    // changes nothing; another is stored and the control shows it through the given member, by default
+    // Invalidate (for example &TGauge::Repaint, or a control's own relayout). Answers whether the value
+    // changed, for setters that do more.
+    template <typename T, typename TOwner = TControl>
+    bool SetProperty(T& field, const std::type_identity_t<T>& value,
+                     void (TOwner::*refresh)() = &TControl::Invalidate) {
+        if (field == value)
+            return false;
+        field = value;
+        (static_cast<TOwner*>(this)->*refresh)();
+        return true;
+    }
 
 private:
     friend class TWinControl;

@@ -65,17 +65,11 @@ void TForm::SetCaption(const std::string& value) {
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle value) {
-    if (FBorderStyle == value)
-        return;
-    FBorderStyle = value;
-    ApplyFlags();
+    SetProperty(FBorderStyle, value, &TForm::ApplyFlags);
 }
 
 void TForm::SetFormStyle(TFormStyle value) {
-    if (FFormStyle == value)
-        return;
-    FFormStyle = value;
-    ApplyFlags();
+    SetProperty(FFormStyle, value, &TForm::ApplyFlags);
 }
 
 void TForm::ApplyFlags() {

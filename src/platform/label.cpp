@@ -8,31 +8,19 @@ TLabel::TLabel(TWinControl* parent) : TGraphicControl(parent) {
 }
 
 void TLabel::SetCaption(const std::string& value) {
-    if (FCaption == value)
-        return;
-    FCaption = value;
-    Invalidate();
+    SetProperty(FCaption, value);
 }
 
 void TLabel::SetTransparent(bool value) {
-    if (FTransparent == value)
-        return;
-    FTransparent = value;
-    Invalidate();
+    SetProperty(FTransparent, value);
 }
 
 void TLabel::SetWordWrap(bool value) {
-    if (FWordWrap == value)
-        return;
-    FWordWrap = value;
-    Invalidate();
+    SetProperty(FWordWrap, value);
 }
 
 void TLabel::SetAlignment(TAlignment value) {
-    if (FAlignment == value)
-        return;
-    FAlignment = value;
-    Invalidate();
+    SetProperty(FAlignment, value);
 }
 
 std::vector<std::string> TLabel::Lines(TCanvas& canvas) const {

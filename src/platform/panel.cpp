@@ -4,10 +4,7 @@
 namespace orvalis {
 
 void TPanel::SetBevelOuter(TBevel value) {
-    if (FBevelOuter == value)
-        return;
-    FBevelOuter = value;
-    Invalidate();
+    SetProperty(FBevelOuter, value);
 }
 
 void TPanel::Paint(TCanvas& canvas) {

@@ -12,10 +12,7 @@ TShape::TShape(TWinControl* parent) : TGraphicControl(parent) {
 }
 
 void TShape::SetShape(TShapeType value) {
-    if (FShape == value)
-        return;
-    FShape = value;
-    Invalidate();
+    SetProperty(FShape, value);
 }
 
 void TShape::Paint(TCanvas& canvas) {

@@ -30,6 +30,30 @@ TEST(Control, ParentColourAndFont_FollowTheParentUntilSetOwn) {
     EXPECT_EQ(child->Color(), clRed);
 }
 
+// A control with one property that shows itself through a counting refresh.
+class CountingControl : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    double Size() const { return FSize; }
+    bool SetSize(double value) { return SetProperty(FSize, value, &CountingControl::Refresh); }
+    int Refreshes = 0;
+
+private:
+    void Refresh() { ++Refreshes; }
+    double FSize = 0.5;
+};
+
+TEST(Control, SetProperty_StoresAndRefreshesOnlyADifferentValue) {
+    CountingControl c;
+    EXPECT_FALSE(c.SetSize(0.5));
+    EXPECT_EQ(c.Refreshes, 0);
+    EXPECT_TRUE(c.SetSize(0.25));
+    EXPECT_EQ(c.Size(), 0.25);
+    EXPECT_EQ(c.Refreshes, 1);
+    EXPECT_FALSE(c.SetSize(0.25));
+    EXPECT_EQ(c.Refreshes, 1);
+}
+
 TEST(Control, Align_PlacesChildrenAlongTheEdgesAndInTheRest) {
     TWinControl parent;
     parent.SetBounds(0, 0, 200, 100);
