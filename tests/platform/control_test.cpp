@@ -11,7 +11,7 @@
 namespace orvalis {
 namespace {
 
-TEST(Control, ParentColourAndFont_FollowTheParentUntilSetOwn) {
+TEST(Control, ParentColorAndFont_FollowTheParentUntilSetOwn) {
     TWinControl parent;
     parent.SetColor(clYellow);
     parent.Font().SetHeight(-20);
@@ -99,7 +99,7 @@ TEST(Control, MouseReports_ReachTheEventsAndAClickNeedsPressAndReleaseInside) {
     EXPECT_EQ(log, (std::vector<std::string>{"down 0 9 5,6", "up 7,8", "click", "down 0 8 5,6", "up 70,8"}));
 }
 
-TEST(Form, PaintFillsWithItsColourAndCloseAsksFirst) {
+TEST(Form, PaintFillsWithItsColorAndCloseAsksFirst) {
     TForm form;
     form.SetBounds(0, 0, 40, 30);
     form.SetColor(clBlue);

@@ -50,7 +50,7 @@ bool WriteSplashBitmaps(const std::filesystem::path& paletteDir, const std::file
     const QImage splash = PaintSplash();
     for (const auto& [palette, name, bits] :
          {std::tuple{"PAL16", "Intro", 4}, std::tuple{"PAL256", "Intro256", 8}}) {
-        const auto table = ReadDibColourTable(paletteDir / palette);
+        const auto table = ReadDibColorTable(paletteDir / palette);
         if (!table) {
             error = (paletteDir / palette).string() + ": not a palette bitmap";
             return false;
