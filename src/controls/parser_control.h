@@ -71,6 +71,9 @@ public:
     GOnHyperLinkClick OnHyperLinkClick;
 
     const TPalette* GetPalette() const override;
+    // Paints background and text. Unlike other paints it also changes what callers see: its layout sets
+    // XMax, YMax and the hit areas of HyperLinks, and a text that outgrows the control in a direction it
+    // may grow in resizes it.
     void Paint(TCanvas& canvas) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
