@@ -21,7 +21,6 @@ namespace orvalis {
 
 namespace {
 constexpr const char* ProgramCaption = "Orvalis 2.0 release 2";
-constexpr auto FarewellPause = std::chrono::milliseconds(2000);
 
 // Shows the hourglass over the whole screen while it lives, also when the creation is abandoned.
 class THourGlass {

@@ -236,6 +236,7 @@ TEST_F(StartupTest, Close_FreesTheDatabaseAndHidesTheWindow) {
     WriteDatabase(EncodedDatabase(10));
     TScreenOverride screen({.Width = 800, .Height = 600, .BitsPerPixel = 24});
     TMainForm form;
+    form.FarewellPause = {};
     form.ShowWindow();
     ASSERT_TRUE(form.Widget()->isVisible());
     form.Close();
