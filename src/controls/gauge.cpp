@@ -57,26 +57,6 @@ void TGauge::SetProgress(int32_t value) {
         Repaint();
 }
 
-void TGauge::SetKind(TGaugeKind value) {
-    SetProperty(FKind, value, &TGauge::Repaint);
-}
-
-void TGauge::SetShowText(bool value) {
-    SetProperty(FShowText, value, &TGauge::Repaint);
-}
-
-void TGauge::SetBorderStyle(TBorderStyle value) {
-    SetProperty(FBorderStyle, value, &TGauge::Repaint);
-}
-
-void TGauge::SetForeColor(TColor value) {
-    SetProperty(FForeColor, value, &TGauge::Repaint);
-}
-
-void TGauge::SetBackColor(TColor value) {
-    SetProperty(FBackColor, value, &TGauge::Repaint);
-}
-
 int TGauge::PercentDone() const {
     const int64_t range = int64_t(FMaxValue) - FMinValue;
     if (range <= 0)

@@ -96,26 +96,6 @@ void GCustomParserControl::LoadFromFile(const std::string& path) {
         SetText(std::string(bytes->begin(), bytes->end()));
 }
 
-void GCustomParserControl::SetdX(int value) {
-    SetProperty(FDX, value);
-}
-
-void GCustomParserControl::SetdY(int value) {
-    SetProperty(FDY, value);
-}
-
-void GCustomParserControl::SetDrawFocused(bool value) {
-    SetProperty(FDrawFocused, value, &GCustomParserControl::Relayout);
-}
-
-void GCustomParserControl::SetHorScrollBar(bool value) {
-    SetProperty(FHorScrollBar, value, &GCustomParserControl::Relayout);
-}
-
-void GCustomParserControl::SetVerScrollBar(bool value) {
-    SetProperty(FVerScrollBar, value, &GCustomParserControl::Relayout);
-}
-
 const TPalette* GCustomParserControl::GetPalette() const {
     return SharedPalette();
 }

@@ -19,30 +19,6 @@ GCustomTextControl::GCustomTextControl(TWinControl* parent) : GGraphicControl(pa
         picture->OnChange = [this](TObject*) { PaintNow(); };
 }
 
-void GCustomTextControl::SetHotable(bool value) {
-    SetProperty(FHotable, value, &GCustomTextControl::PaintNow);
-}
-
-void GCustomTextControl::SetItemHeight(int value) {
-    SetProperty(FItemHeight, value, &GCustomTextControl::PaintNow);
-}
-
-void GCustomTextControl::SetTopIndex(int value) {
-    SetProperty(FTopIndex, value, &GCustomTextControl::PaintNow);
-}
-
-void GCustomTextControl::SetItemIndex(int value) {
-    SetProperty(FItemIndex, value, &GCustomTextControl::PaintNow);
-}
-
-void GCustomTextControl::SetScrollWidth(int value) {
-    SetProperty(FScrollWidth, value, &GCustomTextControl::PaintNow);
-}
-
-void GCustomTextControl::SetHotIndex(int value) {
-    SetProperty(FHotIndex, value, &GCustomTextControl::PaintNow);
-}
-
 void GCustomTextControl::ResetList() {
     FTopIndex = 0;
     FHotIndex = -1;

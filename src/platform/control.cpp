@@ -208,10 +208,6 @@ void TControl::SetColor(TColor value) {
             child->ParentChanged();
 }
 
-void TControl::SetParentColor(bool value) {
-    SetProperty(FParentColor, value, &TControl::Changed);
-}
-
 void TControl::SetParentFont(bool value) {
     if (FParentFont == value)
         return;
@@ -232,17 +228,7 @@ void TControl::ParentChanged() {
         Changed();
 }
 
-void TControl::SetHint(const std::string& value) {
-    if (FHint == value)
-        return;
-    FHint = value;
-    FWidget->setToolTip(FShowHint ? FromCp1252(FHint) : QString());
-}
-
-void TControl::SetShowHint(bool value) {
-    if (FShowHint == value)
-        return;
-    FShowHint = value;
+void TControl::ApplyHint() {
     FWidget->setToolTip(FShowHint ? FromCp1252(FHint) : QString());
 }
 

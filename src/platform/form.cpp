@@ -64,14 +64,6 @@ void TForm::SetCaption(const std::string& value) {
     Widget()->setWindowTitle(FromCp1252(value));
 }
 
-void TForm::SetBorderStyle(TFormBorderStyle value) {
-    SetProperty(FBorderStyle, value, &TForm::ApplyFlags);
-}
-
-void TForm::SetFormStyle(TFormStyle value) {
-    SetProperty(FFormStyle, value, &TForm::ApplyFlags);
-}
-
 void TForm::ApplyFlags() {
     QWidget* w = Widget();
     const bool shown = w->isVisible();

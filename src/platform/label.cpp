@@ -7,22 +7,6 @@ TLabel::TLabel(TWinControl* parent) : TGraphicControl(parent) {
     SetBounds(0, 0, 65, 17);
 }
 
-void TLabel::SetCaption(const std::string& value) {
-    SetProperty(FCaption, value);
-}
-
-void TLabel::SetTransparent(bool value) {
-    SetProperty(FTransparent, value);
-}
-
-void TLabel::SetWordWrap(bool value) {
-    SetProperty(FWordWrap, value);
-}
-
-void TLabel::SetAlignment(TAlignment value) {
-    SetProperty(FAlignment, value);
-}
-
 std::vector<std::string> TLabel::Lines(TCanvas& canvas) const {
     std::vector<std::string> paragraphs(1);
     for (size_t i = 0; i < FCaption.size(); ++i) {

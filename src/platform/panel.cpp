@@ -3,10 +3,6 @@
 
 namespace orvalis {
 
-void TPanel::SetBevelOuter(TBevel value) {
-    SetProperty(FBevelOuter, value);
-}
-
 void TPanel::Paint(TCanvas& canvas) {
     canvas.Brush().SetColor(Color());
     canvas.FillRect(ClientRect());

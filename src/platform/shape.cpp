@@ -11,10 +11,6 @@ TShape::TShape(TWinControl* parent) : TGraphicControl(parent) {
     FBrush.OnChange = [this](TObject*) { Invalidate(); };
 }
 
-void TShape::SetShape(TShapeType value) {
-    SetProperty(FShape, value);
-}
-
 void TShape::Paint(TCanvas& canvas) {
     canvas.Pen() = FPen;
     canvas.Brush() = FBrush;
