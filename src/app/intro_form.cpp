@@ -22,7 +22,7 @@ std::unique_ptr<TIntroForm>& SplashInstance() {
 }
 
 // Whether the splash counts as existing: from the end of its creation until its destruction begins.
-TIntroForm* GExistingSplash = nullptr;
+TIntroForm* ExistingSplash = nullptr;
 
 // The built-in splash picture for true-colour screens; none when the program holds no such picture.
 void LoadBuiltInPicture(TPicture& picture) {
@@ -87,12 +87,12 @@ void TIntroForm::FormCreate() {
         if (LoadPaletteBitmap({}, bits == 8 ? "Intro256" : "Intro", this, bitmap))
             IntroFormImg->Background().Image().SetGraphic(&bitmap);
     }
-    GExistingSplash = this;
+    ExistingSplash = this;
 }
 
 void TIntroForm::FormDestroy() {
-    if (GExistingSplash == this)
-        GExistingSplash = nullptr;
+    if (ExistingSplash == this)
+        ExistingSplash = nullptr;
 }
 
 void TIntroForm::FormCloseQuery(TObject*, bool& CanClose) {
@@ -100,7 +100,7 @@ void TIntroForm::FormCloseQuery(TObject*, bool& CanClose) {
 }
 
 TIntroForm* IntroForm() {
-    return GExistingSplash;
+    return ExistingSplash;
 }
 
 void ShowIntroForm() {

@@ -22,7 +22,6 @@ namespace orvalis {
 
 namespace {
 constexpr const char* ProgramCaption = "Orvalis 2.0 release 2";
-constexpr auto FarewellPause = std::chrono::milliseconds(2000);
 } // namespace
 
 TMainForm::TMainForm() {
@@ -79,9 +78,9 @@ void TMainForm::ChooseVariantAndScale() {
 
 void TMainForm::PlaceOnScreen() {
     const TSize screen{Screen().Width(), Screen().Height()};
-    const TPoint window = CentredOrigin(screen, screen);
+    const TPoint window = CenteredOrigin(screen, screen);
     SetBounds(window.X, window.Y, screen.cx, screen.cy);
-    const TPoint panel = CentredOrigin(screen, {MainFormPanel->Width(), MainFormPanel->Height()});
+    const TPoint panel = CenteredOrigin(screen, {MainFormPanel->Width(), MainFormPanel->Height()});
     MainFormPanel->SetBounds(panel.X, panel.Y, MainFormPanel->Width(), MainFormPanel->Height());
 }
 

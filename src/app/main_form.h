@@ -57,6 +57,9 @@ public:
     void FormCreate();
     void FormShow(TObject* Sender);
     void FormCloseQuery(TObject* Sender, bool& CanClose);
+    // The pause that ends the close query and keeps the farewell on screen; tests that close the window set
+    // it to zero.
+    std::chrono::milliseconds FarewellPause{2000};
     void FormMinimize(TObject* Sender);
     void FormRestore(TObject* Sender);
     // A second copy of the program asked this one to come to the front.

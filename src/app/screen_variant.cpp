@@ -6,7 +6,7 @@
 namespace orvalis {
 
 namespace {
-uint8_t GScreenVariant = 0;
+uint8_t ChosenVariant = 0;
 
 // The smallest layout, and the rows (columns) from which the two larger layouts are chosen.
 constexpr int DesignWidth = 640, DesignHeight = 480;
@@ -15,11 +15,11 @@ constexpr int ColumnsForVariant1 = 1024, ColumnsForVariant2 = 1152;
 } // namespace
 
 uint8_t ScreenVariant() {
-    return GScreenVariant;
+    return ChosenVariant;
 }
 
 void SetScreenVariant(uint8_t value) {
-    GScreenVariant = value;
+    ChosenVariant = value;
 }
 
 std::string_view VariantSuffix(uint8_t variant) {
@@ -87,7 +87,7 @@ void ScaleControls(TWinControl& window, int num, int den) {
     ScaleChildren(window, num, den);
 }
 
-TPoint CentredOrigin(TSize window, TSize panel) {
+TPoint CenteredOrigin(TSize window, TSize panel) {
     return {(window.cx - panel.cx) / 2, (window.cy - panel.cy) / 2};
 }
 

@@ -41,7 +41,7 @@ int ScaleLength(int n, int num, int den);
 void ScaleControls(TWinControl& window, int num, int den);
 
 // Where a panel of the given size is centred in a window of the given size, halves truncated.
-TPoint CentredOrigin(TSize window, TSize panel);
+TPoint CenteredOrigin(TSize window, TSize panel);
 
 // The colour the screen shows for a design colour: on screens of exactly 8 bits per pixel the nearest
 // colour of the shared palette (the palette the program realises there), elsewhere the colour itself.

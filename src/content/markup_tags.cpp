@@ -7,7 +7,7 @@
 
 namespace orvalis {
 
-TTagKind RecogniseTag(std::string_view token) {
+TTagKind RecognizeTag(std::string_view token) {
     // Longer keywords that share a prefix with shorter ones come first ("</A>" before "<A" does not matter
     // since "</" differs, but "<FONT" must be tried as a whole word).
     static constexpr std::array<std::pair<std::string_view, TTagKind>, 15> Keywords{{
@@ -71,7 +71,7 @@ std::vector<std::string> ListLinkTargets(std::string_view text) {
             continue;
         size_t end = 0;
         const std::string_view token = TagToken(text, i, end);
-        const TTagKind kind = RecogniseTag(token);
+        const TTagKind kind = RecognizeTag(token);
         if (kind == TTagKind::None)
             continue;
         if (kind == TTagKind::LinkOpen && !open) {

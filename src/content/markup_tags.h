@@ -28,7 +28,7 @@ enum class TTagKind {
     LinkClose,
 };
 
-TTagKind RecogniseTag(std::string_view token);
+TTagKind RecognizeTag(std::string_view token);
 
 // The token of a tag starting at `at` (which holds '<'): everything up to and including the first '>', cut
 // at 255 characters. Empty when no '>' follows, in which case the '<' is ordinary text. `end` receives the

@@ -16,14 +16,6 @@ TBackground& TBackground::Assign(const TBackground& other) {
     return *this;
 }
 
-void TBackground::SetImageDrawStyle(TImageDrawStyle value) {
-    if (FImageDrawStyle == value)
-        return;
-    FImageDrawStyle = value;
-    if (OnChange)
-        OnChange(this);
-}
-
 void PaintBackground(TCanvas& canvas, int width, int height, const TBackground& background, int dX, int dY,
                      const TPalette* controlPalette) {
     const TGraphic* picture = background.Image().Graphic();

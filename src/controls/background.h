@@ -30,7 +30,9 @@ public:
     const TPicture& Image() const { return FImage; }
     void SetImage(const TPicture& value) { FImage.Assign(value); }
     TImageDrawStyle ImageDrawStyle() const { return FImageDrawStyle; }
-    void SetImageDrawStyle(TImageDrawStyle value);
+    void SetImageDrawStyle(TImageDrawStyle value) {
+        SetProperty(FImageDrawStyle, value, &TBackground::Changed);
+    }
     TPen& Pen() { return FPen; }
     const TPen& Pen() const { return FPen; }
     void SetPen(const TPen& value) { FPen.Assign(value); }
@@ -38,6 +40,11 @@ public:
     TNotifyEvent OnChange;
 
 private:
+    void Changed() {
+        if (OnChange)
+            OnChange(this);
+    }
+
     TBrush FBrush;
     TPicture FImage;
     TImageDrawStyle FImageDrawStyle = TImageDrawStyle::idsAlongside;

@@ -17,21 +17,13 @@ TBaseBtn::TBaseBtn(TWinControl* parent) : GGraphicControl(parent) {
 }
 
 void TBaseBtn::SetGlyphCentered(bool value) {
-    if (FGlyphCentered == value)
-        return;
-    FGlyphCentered = value;
-    if (value)
+    if (SetProperty(FGlyphCentered, value) && value)
         FGlyphStretched = false;
-    Invalidate();
 }
 
 void TBaseBtn::SetGlyphStretched(bool value) {
-    if (FGlyphStretched == value)
-        return;
-    FGlyphStretched = value;
-    if (value)
+    if (SetProperty(FGlyphStretched, value) && value)
         FGlyphCentered = false;
-    Invalidate();
 }
 
 const TPalette* TBaseBtn::GetPalette() const {

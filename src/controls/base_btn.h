@@ -20,35 +20,35 @@ public:
     TBrush& Brush() { return FBrush; }
     void SetBrush(const TBrush& value) { FBrush.Assign(value); }
     bool ButtonIsDown() const { return FButtonIsDown; }
-    void SetButtonIsDown(bool value) { Set(FButtonIsDown, value); }
+    void SetButtonIsDown(bool value) { SetProperty(FButtonIsDown, value); }
     bool ButtonIsHot() const { return FButtonIsHot; }
-    void SetButtonIsHot(bool value) { Set(FButtonIsHot, value); }
+    void SetButtonIsHot(bool value) { SetProperty(FButtonIsHot, value); }
     const std::string& Caption() const { return FCaption; }
-    void SetCaption(const std::string& value) { Set(FCaption, value); }
+    void SetCaption(const std::string& value) { SetProperty(FCaption, value); }
     TColor CaptionPenColor() const { return FCaptionPenColor; }
-    void SetCaptionPenColor(TColor value) { Set(FCaptionPenColor, value); }
+    void SetCaptionPenColor(TColor value) { SetProperty(FCaptionPenColor, value); }
     bool CaptionPenVisible() const { return FCaptionPenVisible; }
-    void SetCaptionPenVisible(bool value) { Set(FCaptionPenVisible, value); }
+    void SetCaptionPenVisible(bool value) { SetProperty(FCaptionPenVisible, value); }
     double CaptionXOffset() const { return FCaptionXOffset; }
-    void SetCaptionXOffset(double value) { Set(FCaptionXOffset, value); }
+    void SetCaptionXOffset(double value) { SetProperty(FCaptionXOffset, value); }
     double CaptionYOffset() const { return FCaptionYOffset; }
-    void SetCaptionYOffset(double value) { Set(FCaptionYOffset, value); }
+    void SetCaptionYOffset(double value) { SetProperty(FCaptionYOffset, value); }
     // The corner ellipse of face and shadow, in pixels.
     int CaptionXRound() const { return FCaptionXRound; }
-    void SetCaptionXRound(int value) { Set(FCaptionXRound, value); }
+    void SetCaptionXRound(int value) { SetProperty(FCaptionXRound, value); }
     int CaptionYRound() const { return FCaptionYRound; }
-    void SetCaptionYRound(int value) { Set(FCaptionYRound, value); }
+    void SetCaptionYRound(int value) { SetProperty(FCaptionYRound, value); }
     double FaceHeight() const { return FFaceHeight; }
-    void SetFaceHeight(double value) { Set(FFaceHeight, value); }
+    void SetFaceHeight(double value) { SetProperty(FFaceHeight, value); }
     // Without a face the button draws 3-D frames instead of face and shadow.
     bool FaceVisible() const { return FFaceVisible; }
-    void SetFaceVisible(bool value) { Set(FFaceVisible, value); }
+    void SetFaceVisible(bool value) { SetProperty(FFaceVisible, value); }
     double FaceWidth() const { return FFaceWidth; }
-    void SetFaceWidth(double value) { Set(FFaceWidth, value); }
+    void SetFaceWidth(double value) { SetProperty(FFaceWidth, value); }
     double FaceXOffset() const { return FFaceXOffset; }
-    void SetFaceXOffset(double value) { Set(FFaceXOffset, value); }
+    void SetFaceXOffset(double value) { SetProperty(FFaceXOffset, value); }
     double FaceYOffset() const { return FFaceYOffset; }
-    void SetFaceYOffset(double value) { Set(FFaceYOffset, value); }
+    void SetFaceYOffset(double value) { SetProperty(FFaceYOffset, value); }
     // Centred and stretched exclude each other: setting one clears the other.
     bool GlyphCentered() const { return FGlyphCentered; }
     void SetGlyphCentered(bool value);
@@ -62,24 +62,24 @@ public:
     TPicture& GlyphUp() { return FGlyphUp; }
     void SetGlyphUp(const TPicture& value) { FGlyphUp.Assign(value); }
     double GlyphHeight() const { return FGlyphHeight; }
-    void SetGlyphHeight(double value) { Set(FGlyphHeight, value); }
+    void SetGlyphHeight(double value) { SetProperty(FGlyphHeight, value); }
     bool GlyphUpIsGlyphDown() const { return FGlyphUpIsGlyphDown; }
-    void SetGlyphUpIsGlyphDown(bool value) { Set(FGlyphUpIsGlyphDown, value); }
+    void SetGlyphUpIsGlyphDown(bool value) { SetProperty(FGlyphUpIsGlyphDown, value); }
     double GlyphWidth() const { return FGlyphWidth; }
-    void SetGlyphWidth(double value) { Set(FGlyphWidth, value); }
+    void SetGlyphWidth(double value) { SetProperty(FGlyphWidth, value); }
     double GlyphXOffset() const { return FGlyphXOffset; }
-    void SetGlyphXOffset(double value) { Set(FGlyphXOffset, value); }
+    void SetGlyphXOffset(double value) { SetProperty(FGlyphXOffset, value); }
     double GlyphYOffset() const { return FGlyphYOffset; }
-    void SetGlyphYOffset(double value) { Set(FGlyphYOffset, value); }
+    void SetGlyphYOffset(double value) { SetProperty(FGlyphYOffset, value); }
     TPen& Pen() { return FPen; }
     void SetPen(const TPen& value) { FPen.Assign(value); }
     TColor ShadowColor() const { return FShadowColor; }
-    void SetShadowColor(TColor value) { Set(FShadowColor, value); }
+    void SetShadowColor(TColor value) { SetProperty(FShadowColor, value); }
     // The shadow's displacement, and that of face, glyph and caption while the button is down.
     double ShadowXOffset() const { return FShadowXOffset; }
-    void SetShadowXOffset(double value) { Set(FShadowXOffset, value); }
+    void SetShadowXOffset(double value) { SetProperty(FShadowXOffset, value); }
     double ShadowYOffset() const { return FShadowYOffset; }
-    void SetShadowYOffset(double value) { Set(FShadowYOffset, value); }
+    void SetShadowYOffset(double value) { SetProperty(FShadowYOffset, value); }
 
     // Pressed by the mouse or held down by ButtonIsDown.
     bool Down() const { return FPressed || FButtonIsDown; }
@@ -90,14 +90,6 @@ public:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
 private:
-    // Stores a changed value and invalidates; an equal value (floating values compared exactly) does
-    // nothing.
-    template <typename T> void Set(T& field, const T& value) {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
     // The rectangle of fraction offsets x1, y1 to x2, y2 in pixels.
     TRect FractionRect(double x1, double y1, double x2, double y2) const;
     // Places a glyph as the normal one is placed, moved by (dx, dy) in fractions.

@@ -23,7 +23,7 @@ void TBkControl::Paint(TCanvas& canvas) {
         bool& Flag;
         ~TGuard() { Flag = false; }
     } guard{FPainting = true};
-    PaintBackground(canvas, Width(), Height(), FBackground, FDX, FDY, GetPalette());
+    PaintBackground(canvas, Width(), Height(), FBackground, 0, 0, GetPalette());
 }
 
 } // namespace orvalis

@@ -21,8 +21,6 @@ public:
 private:
     TBackground FBackground;
     bool FPainting = false;
-    int FDX = 0;
-    int FDY = 0;
 };
 
 } // namespace orvalis

@@ -57,41 +57,6 @@ void TGauge::SetProgress(int32_t value) {
         Repaint();
 }
 
-void TGauge::SetKind(TGaugeKind value) {
-    if (FKind == value)
-        return;
-    FKind = value;
-    Repaint();
-}
-
-void TGauge::SetShowText(bool value) {
-    if (FShowText == value)
-        return;
-    FShowText = value;
-    Repaint();
-}
-
-void TGauge::SetBorderStyle(TBorderStyle value) {
-    if (FBorderStyle == value)
-        return;
-    FBorderStyle = value;
-    Repaint();
-}
-
-void TGauge::SetForeColor(TColor value) {
-    if (FForeColor == value)
-        return;
-    FForeColor = value;
-    Repaint();
-}
-
-void TGauge::SetBackColor(TColor value) {
-    if (FBackColor == value)
-        return;
-    FBackColor = value;
-    Repaint();
-}
-
 int TGauge::PercentDone() const {
     const int64_t range = int64_t(FMaxValue) - FMinValue;
     if (range <= 0)

@@ -41,15 +41,15 @@ public:
         SetProgress(int32_t(std::clamp<int64_t>(int64_t(FProgress) + value, INT32_MIN, INT32_MAX)));
     }
     TGaugeKind Kind() const { return FKind; }
-    void SetKind(TGaugeKind value);
+    void SetKind(TGaugeKind value) { SetProperty(FKind, value, &TGauge::Repaint); }
     bool ShowText() const { return FShowText; }
-    void SetShowText(bool value);
+    void SetShowText(bool value) { SetProperty(FShowText, value, &TGauge::Repaint); }
     TBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TBorderStyle value);
+    void SetBorderStyle(TBorderStyle value) { SetProperty(FBorderStyle, value, &TGauge::Repaint); }
     TColor ForeColor() const { return FForeColor; }
-    void SetForeColor(TColor value);
+    void SetForeColor(TColor value) { SetProperty(FForeColor, value, &TGauge::Repaint); }
     TColor BackColor() const { return FBackColor; }
-    void SetBackColor(TColor value);
+    void SetBackColor(TColor value) { SetProperty(FBackColor, value, &TGauge::Repaint); }
 
     // 100 x (Progress - MinValue) / (MaxValue - MinValue), truncated; 0 when the bounds are equal.
     int PercentDone() const;

@@ -321,7 +321,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
         } else if (ch == '<') {
             size_t end = 0;
             const std::string_view token = TagToken(text, i, end);
-            const TTagKind kind = RecogniseTag(token);
+            const TTagKind kind = RecognizeTag(token);
             if (kind == TTagKind::None)
                 continue;
             if (!hidden) {

@@ -96,41 +96,6 @@ void GCustomParserControl::LoadFromFile(const std::string& path) {
         SetText(std::string(bytes->begin(), bytes->end()));
 }
 
-void GCustomParserControl::SetdX(int value) {
-    if (FDX == value)
-        return;
-    FDX = value;
-    Invalidate();
-}
-
-void GCustomParserControl::SetdY(int value) {
-    if (FDY == value)
-        return;
-    FDY = value;
-    Invalidate();
-}
-
-void GCustomParserControl::SetDrawFocused(bool value) {
-    if (FDrawFocused == value)
-        return;
-    FDrawFocused = value;
-    Relayout();
-}
-
-void GCustomParserControl::SetHorScrollBar(bool value) {
-    if (FHorScrollBar == value)
-        return;
-    FHorScrollBar = value;
-    Relayout();
-}
-
-void GCustomParserControl::SetVerScrollBar(bool value) {
-    if (FVerScrollBar == value)
-        return;
-    FVerScrollBar = value;
-    Relayout();
-}
-
 const TPalette* GCustomParserControl::GetPalette() const {
     return SharedPalette();
 }

@@ -41,15 +41,15 @@ public:
     const TBackground& Background() const { return FBackground; }
     void SetBackground(const TBackground& value) { FBackground.Assign(value); }
     int dX() const { return FDX; }
-    void SetdX(int value);
+    void SetdX(int value) { SetProperty(FDX, value); }
     int dY() const { return FDY; }
-    void SetdY(int value);
+    void SetdY(int value) { SetProperty(FDY, value); }
     bool DrawFocused() const { return FDrawFocused; }
-    void SetDrawFocused(bool value);
+    void SetDrawFocused(bool value) { SetProperty(FDrawFocused, value, &GCustomParserControl::Relayout); }
     bool HorScrollBar() const { return FHorScrollBar; }
-    void SetHorScrollBar(bool value);
+    void SetHorScrollBar(bool value) { SetProperty(FHorScrollBar, value, &GCustomParserControl::Relayout); }
     bool VerScrollBar() const { return FVerScrollBar; }
-    void SetVerScrollBar(bool value);
+    void SetVerScrollBar(bool value) { SetProperty(FVerScrollBar, value, &GCustomParserControl::Relayout); }
     // The content size found by the last layout; YMax is 0 while a measuring pass is wanted.
     int XMax() const { return FXMax; }
     int YMax() const { return FYMax; }
@@ -71,6 +71,9 @@ public:
     GOnHyperLinkClick OnHyperLinkClick;
 
     const TPalette* GetPalette() const override;
+    // Paints background and text. Unlike other paints it also changes what callers see: its layout sets
+    // XMax, YMax and the hit areas of HyperLinks, and a text that outgrows the control in a direction it
+    // may grow in resizes it.
     void Paint(TCanvas& canvas) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -19,48 +19,6 @@ GCustomTextControl::GCustomTextControl(TWinControl* parent) : GGraphicControl(pa
         picture->OnChange = [this](TObject*) { PaintNow(); };
 }
 
-void GCustomTextControl::SetHotable(bool value) {
-    if (FHotable == value)
-        return;
-    FHotable = value;
-    PaintNow();
-}
-
-void GCustomTextControl::SetItemHeight(int value) {
-    if (FItemHeight == value)
-        return;
-    FItemHeight = value;
-    PaintNow();
-}
-
-void GCustomTextControl::SetTopIndex(int value) {
-    if (FTopIndex == value)
-        return;
-    FTopIndex = value;
-    PaintNow();
-}
-
-void GCustomTextControl::SetItemIndex(int value) {
-    if (FItemIndex == value)
-        return;
-    FItemIndex = value;
-    PaintNow();
-}
-
-void GCustomTextControl::SetScrollWidth(int value) {
-    if (FScrollWidth == value)
-        return;
-    FScrollWidth = value;
-    PaintNow();
-}
-
-void GCustomTextControl::SetHotIndex(int value) {
-    if (FHotIndex == value)
-        return;
-    FHotIndex = value;
-    PaintNow();
-}
-
 void GCustomTextControl::ResetList() {
     FTopIndex = 0;
     FHotIndex = -1;

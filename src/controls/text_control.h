@@ -56,25 +56,25 @@ public:
     explicit GCustomTextControl(TWinControl* parent = nullptr);
 
     bool Hotable() const { return FHotable; }
-    void SetHotable(bool value);
+    void SetHotable(bool value) { SetProperty(FHotable, value, &GCustomTextControl::PaintNow); }
     // Every change of the lines resets the list (ResetList).
     TStringList& Items() { return FItems; }
     const TStringList& Items() const { return FItems; }
     void SetItems(const TStringList& value) { FItems.Assign(value); }
     void SetItems(const std::vector<std::string>& value) { FItems.Assign(value); }
     int ItemHeight() const { return FItemHeight; }
-    void SetItemHeight(int value);
+    void SetItemHeight(int value) { SetProperty(FItemHeight, value, &GCustomTextControl::PaintNow); }
     // Kept for the form's description: the lines always stay in the order given.
     bool Sorted() const { return false; }
     void SetSorted(bool) {}
     int TopIndex() const { return FTopIndex; }
-    void SetTopIndex(int value);
+    void SetTopIndex(int value) { SetProperty(FTopIndex, value, &GCustomTextControl::PaintNow); }
     int HotIndex() const { return FHotIndex; }
     int ItemIndex() const { return FItemIndex; }
-    void SetItemIndex(int value);
+    void SetItemIndex(int value) { SetProperty(FItemIndex, value, &GCustomTextControl::PaintNow); }
     TListScrollState ScrollState() const { return FScrollState; }
     int ScrollWidth() const { return FScrollWidth; }
-    void SetScrollWidth(int value);
+    void SetScrollWidth(int value) { SetProperty(FScrollWidth, value, &GCustomTextControl::PaintNow); }
 
     TPicture& ScrollUpImage() { return FScrollUpImage; }
     void SetScrollUpImage(const TPicture& value) { FScrollUpImage.Assign(value); }
@@ -123,7 +123,7 @@ private:
     // The scroll step of the part the mouse went down on; one per press.
     void ScrollStep();
     int PageRows() const;
-    void SetHotIndex(int value);
+    void SetHotIndex(int value) { SetProperty(FHotIndex, value, &GCustomTextControl::PaintNow); }
     void PaintNow() { Repaint(); }
 
     bool FHotable = true;

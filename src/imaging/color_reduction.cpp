@@ -4,11 +4,11 @@ namespace orvalis {
 
 namespace {
 QVector<QRgb> StandardSixteen() {
-    static const QRgb colours[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
-                                     0x008080, 0x808080, 0xC0C0C0, 0xFF0000, 0x00FF00, 0xFFFF00,
-                                     0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+    static const QRgb colors[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
+                                    0x008080, 0x808080, 0xC0C0C0, 0xFF0000, 0x00FF00, 0xFFFF00,
+                                    0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
     QVector<QRgb> table;
-    for (QRgb c : colours)
+    for (QRgb c : colors)
         table.push_back(0xFF000000 | c);
     return table;
 }

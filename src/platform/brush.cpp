@@ -19,11 +19,4 @@ void TBrush::SetColor(TColor value) {
     Changed();
 }
 
-void TBrush::SetStyle(TBrushStyle value) {
-    if (FStyle == value)
-        return;
-    FStyle = value;
-    Changed();
-}
-
 } // namespace orvalis

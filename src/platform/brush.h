@@ -21,7 +21,7 @@ public:
     // Setting a colour on a clear brush makes it solid, so that a colour once chosen shows.
     void SetColor(TColor value);
     TBrushStyle Style() const { return FStyle; }
-    void SetStyle(TBrushStyle value);
+    void SetStyle(TBrushStyle value) { SetProperty(FStyle, value); }
 
     bool SameValue(const TBrush& o) const { return FColor == o.FColor && FStyle == o.FStyle; }
 

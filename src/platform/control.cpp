@@ -192,13 +192,6 @@ void TControl::SetColor(TColor value) {
             child->ParentChanged();
 }
 
-void TControl::SetParentColor(bool value) {
-    if (FParentColor == value)
-        return;
-    FParentColor = value;
-    Changed();
-}
-
 void TControl::SetParentFont(bool value) {
     if (FParentFont == value)
         return;
@@ -219,17 +212,7 @@ void TControl::ParentChanged() {
         Changed();
 }
 
-void TControl::SetHint(const std::string& value) {
-    if (FHint == value)
-        return;
-    FHint = value;
-    FWidget->setToolTip(FShowHint ? FromCp1252(FHint) : QString());
-}
-
-void TControl::SetShowHint(bool value) {
-    if (FShowHint == value)
-        return;
-    FShowHint = value;
+void TControl::ApplyHint() {
     FWidget->setToolTip(FShowHint ? FromCp1252(FHint) : QString());
 }
 

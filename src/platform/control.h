@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class QWidget;
@@ -99,7 +100,7 @@ public:
     TColor Color() const;
     void SetColor(TColor value);
     bool ParentColor() const { return FParentColor; }
-    void SetParentColor(bool value);
+    void SetParentColor(bool value) { SetProperty(FParentColor, value, &TControl::Changed); }
     // With ParentFont the font follows the parent's; changing the font clears ParentFont.
     TFont& Font() { return FFont; }
     const TFont& Font() const { return FFont; }
@@ -108,9 +109,9 @@ public:
     void SetParentFont(bool value);
 
     const std::string& Hint() const { return FHint; }
-    void SetHint(const std::string& value);
+    void SetHint(const std::string& value) { SetProperty(FHint, value, &TControl::ApplyHint); }
     bool ShowHint() const { return FShowHint; }
-    void SetShowHint(bool value);
+    void SetShowHint(bool value) { SetProperty(FShowHint, value, &TControl::ApplyHint); }
 
     // While loading, a control's properties are being set up from its description; painting waits.
     bool Loading() const { return FLoading; }
@@ -153,9 +154,17 @@ protected:
     virtual void Changed() { Invalidate(); }
     virtual void ParentChanged();
 
+    // A changed property invalidates the control unless the setter names another way to show it (for
+    // example &TGauge::Repaint, or a control's own relayout).
+    using TObject::SetProperty;
+    template <typename T> bool SetProperty(T& field, const std::type_identity_t<T>& value) {
+        return SetProperty(field, value, &TControl::Invalidate);
+    }
+
 private:
     friend class TWinControl;
     void ApplyBounds();
+    void ApplyHint();
 
     TWinControl* FParent = nullptr;
     std::unique_ptr<QWidget> FWidget;

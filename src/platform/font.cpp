@@ -25,20 +25,6 @@ TFont& TFont::Assign(const TFont& other) {
     return *this;
 }
 
-void TFont::SetName(const std::string& value) {
-    if (FName == value)
-        return;
-    FName = value;
-    Changed();
-}
-
-void TFont::SetHeight(int value) {
-    if (FHeight == value)
-        return;
-    FHeight = value;
-    Changed();
-}
-
 int TFont::Size() const {
     return -MulDiv(FHeight, 72, FPixelsPerInch);
 }
@@ -47,25 +33,9 @@ void TFont::SetSize(int points) {
     SetHeight(-MulDiv(points, FPixelsPerInch, 72));
 }
 
-void TFont::SetStyle(TFontStyles value) {
-    if (FStyle == value)
-        return;
-    FStyle = value;
-    Changed();
-}
-
-void TFont::SetColor(TColor value) {
-    if (FColor == value)
-        return;
-    FColor = value;
-    Changed();
-}
-
 void TFont::SetPixelsPerInch(int value) {
-    if (value <= 0 || FPixelsPerInch == value)
-        return;
-    FPixelsPerInch = value;
-    Changed();
+    if (value > 0)
+        SetProperty(FPixelsPerInch, value);
 }
 
 } // namespace orvalis

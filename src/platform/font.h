@@ -51,17 +51,17 @@ public:
     TFont& Assign(const TFont& other);
 
     const std::string& Name() const { return FName; }
-    void SetName(const std::string& value);
+    void SetName(const std::string& value) { SetProperty(FName, value); }
     int Height() const { return FHeight; }
-    void SetHeight(int value);
+    void SetHeight(int value) { SetProperty(FHeight, value); }
     // Points, rounded to the nearest whole number: -Height * 72 / PixelsPerInch.
     int Size() const;
     // Sets Height to -(points * PixelsPerInch / 72), rounded.
     void SetSize(int points);
     TFontStyles Style() const { return FStyle; }
-    void SetStyle(TFontStyles value);
+    void SetStyle(TFontStyles value) { SetProperty(FStyle, value); }
     TColor Color() const { return FColor; }
-    void SetColor(TColor value);
+    void SetColor(TColor value) { SetProperty(FColor, value); }
     int PixelsPerInch() const { return FPixelsPerInch; }
     void SetPixelsPerInch(int value);
     // The pixel size a renderer uses: the absolute height.

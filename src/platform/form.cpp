@@ -79,20 +79,6 @@ void TForm::SetCaption(const std::string& value) {
     Widget()->setWindowTitle(FromCp1252(value));
 }
 
-void TForm::SetBorderStyle(TFormBorderStyle value) {
-    if (FBorderStyle == value)
-        return;
-    FBorderStyle = value;
-    ApplyFlags();
-}
-
-void TForm::SetFormStyle(TFormStyle value) {
-    if (FFormStyle == value)
-        return;
-    FFormStyle = value;
-    ApplyFlags();
-}
-
 void TForm::ApplyFlags() {
     QWidget* w = Widget();
     const bool shown = w->isVisible();

@@ -22,9 +22,9 @@ public:
     const std::string& Caption() const { return FCaption; }
     void SetCaption(const std::string& value);
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TFormBorderStyle value);
+    void SetBorderStyle(TFormBorderStyle value) { SetProperty(FBorderStyle, value, &TForm::ApplyFlags); }
     TFormStyle FormStyle() const { return FFormStyle; }
-    void SetFormStyle(TFormStyle value);
+    void SetFormStyle(TFormStyle value) { SetProperty(FFormStyle, value, &TForm::ApplyFlags); }
     TWindowState WindowState() const;
     void SetWindowState(TWindowState value);
 

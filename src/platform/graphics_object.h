@@ -19,6 +19,10 @@ protected:
         if (OnChange)
             OnChange(this);
     }
+    // A changed property is reported through OnChange.
+    template <typename T> bool SetProperty(T& field, const std::type_identity_t<T>& value) {
+        return TObject::SetProperty(field, value, &TGraphicsObject::Changed);
+    }
 };
 
 } // namespace orvalis

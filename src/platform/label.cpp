@@ -7,34 +7,6 @@ TLabel::TLabel(TWinControl* parent) : TGraphicControl(parent) {
     SetBounds(0, 0, 65, 17);
 }
 
-void TLabel::SetCaption(const std::string& value) {
-    if (FCaption == value)
-        return;
-    FCaption = value;
-    Invalidate();
-}
-
-void TLabel::SetTransparent(bool value) {
-    if (FTransparent == value)
-        return;
-    FTransparent = value;
-    Invalidate();
-}
-
-void TLabel::SetWordWrap(bool value) {
-    if (FWordWrap == value)
-        return;
-    FWordWrap = value;
-    Invalidate();
-}
-
-void TLabel::SetAlignment(TAlignment value) {
-    if (FAlignment == value)
-        return;
-    FAlignment = value;
-    Invalidate();
-}
-
 std::vector<std::string> TLabel::Lines(TCanvas& canvas) const {
     std::vector<std::string> paragraphs(1);
     for (size_t i = 0; i < FCaption.size(); ++i) {

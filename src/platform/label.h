@@ -15,13 +15,13 @@ public:
     explicit TLabel(TWinControl* parent = nullptr);
 
     const std::string& Caption() const { return FCaption; }
-    void SetCaption(const std::string& value);
+    void SetCaption(const std::string& value) { SetProperty(FCaption, value); }
     bool Transparent() const { return FTransparent; }
-    void SetTransparent(bool value);
+    void SetTransparent(bool value) { SetProperty(FTransparent, value); }
     bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool value);
+    void SetWordWrap(bool value) { SetProperty(FWordWrap, value); }
     TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(TAlignment value);
+    void SetAlignment(TAlignment value) { SetProperty(FAlignment, value); }
 
     // The caption's lines as painted: CR LF breaks, and with WordWrap also breaks at blanks so that
     // each line fits the width (a word wider than the width stands alone).

@@ -3,13 +3,6 @@
 
 namespace orvalis {
 
-void TPanel::SetBevelOuter(TBevel value) {
-    if (FBevelOuter == value)
-        return;
-    FBevelOuter = value;
-    Invalidate();
-}
-
 void TPanel::Paint(TCanvas& canvas) {
     canvas.Brush().SetColor(Color());
     canvas.FillRect(ClientRect());

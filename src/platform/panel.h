@@ -12,7 +12,7 @@ public:
     using TWinControl::TWinControl;
 
     TBevel BevelOuter() const { return FBevelOuter; }
-    void SetBevelOuter(TBevel value);
+    void SetBevelOuter(TBevel value) { SetProperty(FBevelOuter, value); }
     void Paint(TCanvas& canvas) override;
 
 private:

@@ -14,26 +14,8 @@ TPen& TPen::Assign(const TPen& other) {
     return *this;
 }
 
-void TPen::SetColor(TColor value) {
-    if (FColor == value)
-        return;
-    FColor = value;
-    Changed();
-}
-
 void TPen::SetWidth(int value) {
-    value = std::max(value, 1);
-    if (FWidth == value)
-        return;
-    FWidth = value;
-    Changed();
-}
-
-void TPen::SetStyle(TPenStyle value) {
-    if (FStyle == value)
-        return;
-    FStyle = value;
-    Changed();
+    SetProperty(FWidth, std::max(value, 1));
 }
 
 } // namespace orvalis

@@ -19,11 +19,11 @@ public:
     TPen& Assign(const TPen& other);
 
     TColor Color() const { return FColor; }
-    void SetColor(TColor value);
+    void SetColor(TColor value) { SetProperty(FColor, value); }
     int Width() const { return FWidth; }
     void SetWidth(int value);
     TPenStyle Style() const { return FStyle; }
-    void SetStyle(TPenStyle value);
+    void SetStyle(TPenStyle value) { SetProperty(FStyle, value); }
 
     bool SameValue(const TPen& o) const {
         return FColor == o.FColor && FWidth == o.FWidth && FStyle == o.FStyle;

@@ -111,18 +111,18 @@ private:
     int FPage = 0;
 };
 
-TPrinter* GPrinter = nullptr;
+TPrinter* ReplacedPrinter = nullptr;
 } // namespace
 
 TPrinter& Printer() {
-    if (GPrinter)
-        return *GPrinter;
+    if (ReplacedPrinter)
+        return *ReplacedPrinter;
     static QtPrinter qt;
     return qt;
 }
 
 TPrinter* SetPrinter(TPrinter* service) {
-    return std::exchange(GPrinter, service);
+    return std::exchange(ReplacedPrinter, service);
 }
 
 std::unique_ptr<TPrinter> CreatePdfPrinter(const std::string& fileName) {

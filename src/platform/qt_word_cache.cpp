@@ -13,7 +13,7 @@ namespace {
 // The words of all fonts together are forgotten when they reach this many, which keeps memory bounded
 // for any input; a reader's texts need a few thousand.
 constexpr size_t MaxWords = 200000;
-size_t GWordCount = 0;
+size_t KeptWordCount = 0;
 
 std::unordered_map<std::string, std::unique_ptr<TFontWords>>& Fonts() {
     static std::unordered_map<std::string, std::unique_ptr<TFontWords>> fonts;
@@ -42,13 +42,13 @@ TFontWords& TFontWords::For(const QFont& font, QPaintDevice* device) {
 TShapedWord& TFontWords::Entry(std::string_view word) {
     if (const auto found = FWords.find(word); found != FWords.end())
         return found->second;
-    if (GWordCount >= MaxWords) {
+    if (KeptWordCount >= MaxWords) {
         // The fonts stay (canvases point at them); only their words go.
         for (auto& [key, font] : Fonts())
             font->FWords.clear();
-        GWordCount = 0;
+        KeptWordCount = 0;
     }
-    ++GWordCount;
+    ++KeptWordCount;
     TShapedWord& entry = FWords[std::string(word)];
     entry.Advance = QFontMetrics(FFont).horizontalAdvance(FromCp1252(word));
     return entry;

@@ -158,42 +158,42 @@ private:
     QLocalServer FServer;
 };
 
-TClipboard* GClipboard = nullptr;
-TShell* GShell = nullptr;
-TRegistry* GRegistry = nullptr;
-TFontRegistry* GFontRegistry = nullptr;
+TClipboard* ReplacedClipboard = nullptr;
+TShell* ReplacedShell = nullptr;
+TRegistry* ReplacedRegistry = nullptr;
+TFontRegistry* ReplacedFontRegistry = nullptr;
 } // namespace
 
 TClipboard& Clipboard() {
     static QtClipboard qt;
-    return Chosen(GClipboard, static_cast<TClipboard&>(qt));
+    return Chosen(ReplacedClipboard, static_cast<TClipboard&>(qt));
 }
 TClipboard* SetClipboard(TClipboard* service) {
-    return std::exchange(GClipboard, service);
+    return std::exchange(ReplacedClipboard, service);
 }
 
 TShell& Shell() {
     static QtShell qt;
-    return Chosen(GShell, static_cast<TShell&>(qt));
+    return Chosen(ReplacedShell, static_cast<TShell&>(qt));
 }
 TShell* SetShell(TShell* service) {
-    return std::exchange(GShell, service);
+    return std::exchange(ReplacedShell, service);
 }
 
 TRegistry& Registry() {
     static DesktopRegistry desktop;
-    return Chosen(GRegistry, static_cast<TRegistry&>(desktop));
+    return Chosen(ReplacedRegistry, static_cast<TRegistry&>(desktop));
 }
 TRegistry* SetRegistry(TRegistry* service) {
-    return std::exchange(GRegistry, service);
+    return std::exchange(ReplacedRegistry, service);
 }
 
 TFontRegistry& FontRegistry() {
     static QtFontRegistry qt;
-    return Chosen(GFontRegistry, static_cast<TFontRegistry&>(qt));
+    return Chosen(ReplacedFontRegistry, static_cast<TFontRegistry&>(qt));
 }
 TFontRegistry* SetFontRegistry(TFontRegistry* service) {
-    return std::exchange(GFontRegistry, service);
+    return std::exchange(ReplacedFontRegistry, service);
 }
 
 std::vector<std::string> SplitParameters(std::string_view parameters) {

@@ -11,13 +11,6 @@ TShape::TShape(TWinControl* parent) : TGraphicControl(parent) {
     FBrush.OnChange = [this](TObject*) { Invalidate(); };
 }
 
-void TShape::SetShape(TShapeType value) {
-    if (FShape == value)
-        return;
-    FShape = value;
-    Invalidate();
-}
-
 void TShape::Paint(TCanvas& canvas) {
     canvas.Pen() = FPen;
     canvas.Brush() = FBrush;

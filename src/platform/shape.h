@@ -14,7 +14,7 @@ public:
     explicit TShape(TWinControl* parent = nullptr);
 
     TShapeType Shape() const { return FShape; }
-    void SetShape(TShapeType value);
+    void SetShape(TShapeType value) { SetProperty(FShape, value); }
     TPen& Pen() { return FPen; }
     TBrush& Brush() { return FBrush; }
     void Paint(TCanvas& canvas) override;

@@ -67,10 +67,10 @@ TEST(ScreenVariant, ScaleControls_ScalesEdgesAndOwnFontsOnce) {
     EXPECT_EQ(follower->Font().Height(), -14) << "a font that follows its parent is scaled once";
 }
 
-TEST(ScreenVariant, CentredOrigin_TruncatesHalves) {
-    EXPECT_EQ(CentredOrigin({1024, 768}, {800, 600}), (TPoint{112, 84}));
-    EXPECT_EQ(CentredOrigin({1281, 1025}, {1024, 768}), (TPoint{128, 128}));
-    EXPECT_EQ(CentredOrigin({800, 600}, {640, 480}), (TPoint{80, 60}));
+TEST(ScreenVariant, CenteredOrigin_TruncatesHalves) {
+    EXPECT_EQ(CenteredOrigin({1024, 768}, {800, 600}), (TPoint{112, 84}));
+    EXPECT_EQ(CenteredOrigin({1281, 1025}, {1024, 768}), (TPoint{128, 128}));
+    EXPECT_EQ(CenteredOrigin({800, 600}, {640, 480}), (TPoint{80, 60}));
 }
 
 TEST(ScreenVariant, NearestScreenColor_OnlyOnEightBitScreens) {

@@ -67,7 +67,7 @@ private:
 // the 16-colour one below. Both keep the picture's look: the band at the bottom stays dark brown and the
 // paper above it light.
 TEST_F(StartupTest, Splash_OnPaletteScreensUsesTheReducedPictures) {
-    for (const auto& [bits, colours] : {std::pair{8, 256}, std::pair{4, 16}}) {
+    for (const auto& [bits, colors] : {std::pair{8, 256}, std::pair{4, 16}}) {
         TScreenOverride screen({.Width = 1024, .Height = 768, .BitsPerPixel = bits});
         ShowIntroForm();
         const TBitmap* bitmap = IntroForm()->IntroFormImg->Background().Image().Bitmap();
@@ -75,7 +75,7 @@ TEST_F(StartupTest, Splash_OnPaletteScreensUsesTheReducedPictures) {
         EXPECT_EQ(bitmap->Width(), 282);
         EXPECT_EQ(bitmap->Height(), 282);
         ASSERT_TRUE(bitmap->Palette().has_value());
-        EXPECT_EQ(bitmap->Palette()->Count(), colours);
+        EXPECT_EQ(bitmap->Palette()->Count(), colors);
         const TColor band = bitmap->Pixel(141, 270), paper = bitmap->Pixel(30, 30);
         EXPECT_LT(band.R + band.G + band.B, 3 * 110) << "bits " << bits;
         EXPECT_GT(paper.R + paper.G + paper.B, 3 * 170) << "bits " << bits;
@@ -139,7 +139,7 @@ TEST_F(StartupTest, Startup_SplashShowsTheLoadingAndGoesWhenTheMainWindowShows) 
 
 // Every layout: the window covers the screen, the panel has the layout's size and sits centred, and the
 // pictures of that variant are loaded.
-TEST_F(StartupTest, FormCreate_ScalesAndCentresForEachScreen) {
+TEST_F(StartupTest, FormCreate_ScalesAndCentersForEachScreen) {
     WriteDatabase(EncodedDatabase(50));
     struct TCase {
         int Width, Height;
@@ -218,7 +218,7 @@ TEST_F(StartupTest, FormCreate_BadFiles_StartsWithWhatCouldBeRead) {
     }
 }
 
-TEST_F(StartupTest, WMShowInstance_RestoresAMinimisedWindow) {
+TEST_F(StartupTest, WMShowInstance_RestoresAMinimizedWindow) {
     WriteDatabase(EncodedDatabase(10));
     TScreenOverride screen({.Width = 1024, .Height = 768, .BitsPerPixel = 24});
     TMainForm form;
@@ -236,6 +236,7 @@ TEST_F(StartupTest, Close_FreesTheDatabaseAndHidesTheWindow) {
     WriteDatabase(EncodedDatabase(10));
     TScreenOverride screen({.Width = 800, .Height = 600, .BitsPerPixel = 24});
     TMainForm form;
+    form.FarewellPause = {};
     form.ShowWindow();
     ASSERT_TRUE(form.Widget()->isVisible());
     form.Close();

@@ -28,14 +28,14 @@ TEST(TagAttribute, QuotesSpacesAndEnds) {
     EXPECT_EQ(TagAttribute("<IMG NAME=a.bmp ALIGN=RIGHT>", "ALIGN="), "RIGHT");
 }
 
-TEST(RecogniseTag, CaseSensitivePrefixes) {
-    EXPECT_EQ(RecogniseTag("<B>"), TTagKind::BoldOn);
-    EXPECT_EQ(RecogniseTag("<b>"), TTagKind::None);
-    EXPECT_EQ(RecogniseTag("<BR>"), TTagKind::None);
-    EXPECT_EQ(RecogniseTag("<ABBR>"), TTagKind::LinkOpen); // any "<A" token opens a link
-    EXPECT_EQ(RecogniseTag("</A>"), TTagKind::LinkClose);
-    EXPECT_EQ(RecogniseTag("</FONT SIZE=-2>"), TTagKind::FontClose);
-    EXPECT_EQ(RecogniseTag("<FONTX>"), TTagKind::Font);
+TEST(RecognizeTag, CaseSensitivePrefixes) {
+    EXPECT_EQ(RecognizeTag("<B>"), TTagKind::BoldOn);
+    EXPECT_EQ(RecognizeTag("<b>"), TTagKind::None);
+    EXPECT_EQ(RecognizeTag("<BR>"), TTagKind::None);
+    EXPECT_EQ(RecognizeTag("<ABBR>"), TTagKind::LinkOpen); // any "<A" token opens a link
+    EXPECT_EQ(RecognizeTag("</A>"), TTagKind::LinkClose);
+    EXPECT_EQ(RecognizeTag("</FONT SIZE=-2>"), TTagKind::FontClose);
+    EXPECT_EQ(RecognizeTag("<FONTX>"), TTagKind::Font);
 }
 
 TEST(ListLinkTargets, LinksDoNotNestAndLiteralLessThan) {

@@ -73,7 +73,7 @@ TEST(PointerChain, DeleteOnlyLink_EmptiesAndAddStartsAgain) {
     EXPECT_EQ(chain.Get(1), P(2));
 }
 
-TEST(PointerChain, DeleteEnds_KeepsNeighboursLinked) {
+TEST(PointerChain, DeleteEnds_KeepsNeighborsLinked) {
     TPointerChain chain("t");
     for (int i = 1; i <= 4; ++i)
         chain.Add(P(i));

@@ -13,8 +13,8 @@
 namespace orvalis {
 namespace {
 
-constexpr TColor ShadowGrey = TColor::FromRgb(0xB0C7C8);
-constexpr TColor FaceColour = TColor::FromRgb(0xD5E4E5);
+constexpr TColor ShadowGray = TColor::FromRgb(0xB0C7C8);
+constexpr TColor FaceColor = TColor::FromRgb(0xD5E4E5);
 
 // A button of 100 x 40 whose fractions all land on exact binary values, so that the coordinates below
 // can be worked out by hand (and halves show which way they round):
@@ -34,8 +34,8 @@ struct ButtonFixture : testing::Test {
         Btn.SetFaceHeight(0.75);
         Btn.SetShadowXOffset(0.0625);
         Btn.SetShadowYOffset(0.125);
-        Btn.SetShadowColor(ShadowGrey);
-        Btn.Brush().SetColor(FaceColour);
+        Btn.SetShadowColor(ShadowGray);
+        Btn.Brush().SetColor(FaceColor);
         Btn.Pen().SetColor(TColor::FromRgb(0x9BB8B9));
         Btn.SetCaptionXRound(4);
         Btn.SetCaptionYRound(6);
@@ -98,9 +98,9 @@ TEST_F(BaseBtn, Paint_Up_ShadowFaceGlyphAndEmbossedCaption) {
                            "TextOut(24,14,\"OK\")",
                            "TextOut(25,15,\"OK\")",
                        }));
-    EXPECT_EQ(Call("RoundRect(19,8,94,38,4,6)").Brush.Color(), ShadowGrey);
-    EXPECT_EQ(Call("RoundRect(19,8,94,38,4,6)").Pen.Color(), ShadowGrey);
-    EXPECT_EQ(Call("RoundRect(12,2,88,32,4,6)").Brush.Color(), FaceColour);
+    EXPECT_EQ(Call("RoundRect(19,8,94,38,4,6)").Brush.Color(), ShadowGray);
+    EXPECT_EQ(Call("RoundRect(19,8,94,38,4,6)").Pen.Color(), ShadowGray);
+    EXPECT_EQ(Call("RoundRect(12,2,88,32,4,6)").Brush.Color(), FaceColor);
     EXPECT_EQ(Call("RoundRect(12,2,88,32,4,6)").Pen.Color(), TColor::FromRgb(0x9BB8B9));
     EXPECT_EQ(Call("TextOut(24,14,\"OK\")").Font.Color(), clRed);
     EXPECT_EQ(Call("TextOut(25,15,\"OK\")").Font.Color(), clBlue);
@@ -116,7 +116,7 @@ TEST_F(BaseBtn, Paint_Down_FaceSinksOntoTheShadowAndEverythingMoves) {
                            "TextOut(30,19,\"OK\")",
                            "TextOut(31,20,\"OK\")",
                        }));
-    EXPECT_EQ(Call("RoundRect(19,8,94,38,4,6)").Brush.Color(), FaceColour) << "the face, not the shadow";
+    EXPECT_EQ(Call("RoundRect(19,8,94,38,4,6)").Brush.Color(), FaceColor) << "the face, not the shadow";
 
     Btn.GlyphDown().Clear();
     EXPECT_TRUE(Paint()[1].starts_with("TextOut")) << "no down glyph: none drawn";
@@ -129,7 +129,7 @@ TEST_F(BaseBtn, Paint_Down_FaceSinksOntoTheShadowAndEverythingMoves) {
     EXPECT_TRUE(Btn.Down());
 }
 
-TEST_F(BaseBtn, Paint_GlyphStretchedOrCentred) {
+TEST_F(BaseBtn, Paint_GlyphStretchedOrCentered) {
     Btn.SetCaption("");
     Btn.SetGlyphWidth(0.5);
     Btn.SetGlyphHeight(0.5);

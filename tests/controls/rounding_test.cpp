@@ -7,7 +7,7 @@
 namespace orvalis {
 namespace {
 
-TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourOthersToTheNearest) {
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighborOthersToTheNearest) {
     const std::pair<double, int> cases[] = {{0.5, 0},   {1.5, 2},  {2.5, 2},  {-0.5, 0},  {-1.5, -2},
                                             {-2.5, -2}, {2.49, 2}, {2.51, 3}, {-2.51, -3}};
     for (const auto& [value, rounded] : cases)

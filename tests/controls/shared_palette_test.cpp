@@ -10,7 +10,7 @@
 namespace orvalis {
 namespace {
 
-TEST(SharedPalette, Resources_HoldTheSystemColoursAtBothEnds) {
+TEST(SharedPalette, Resources_HoldTheSystemColorsAtBothEnds) {
     BuildSharedPalettes();
     const TPalette* p16 = SharedPalette16();
     ASSERT_NE(p16, nullptr);

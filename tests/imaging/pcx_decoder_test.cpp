@@ -20,7 +20,7 @@ std::vector<uint8_t> Header(int width, int height, int bits, int planes, int byt
     return h;
 }
 
-TEST(PcxDecoder, SixteenColours_CombinesTheFourBitPlanes) {
+TEST(PcxDecoder, SixteenColors_CombinesTheFourBitPlanes) {
     auto data = Header(8, 1, 1, 4, 1);
     data[16 + 3 * 5] = 200; // palette entry 5, red
     // Planes 0 and 2 set for the first pixel only: index 5; plane 3 for the last: index 8.
@@ -32,7 +32,7 @@ TEST(PcxDecoder, SixteenColours_CombinesTheFourBitPlanes) {
     EXPECT_EQ(image.Palette[15], 200);
 }
 
-TEST(PcxDecoder, TrueColourAndMonochrome_Decode) {
+TEST(PcxDecoder, TrueColorAndMonochrome_Decode) {
     auto rgb = Header(2, 1, 8, 3, 2);
     rgb.insert(rgb.end(), {0xC2, 10, 20, 30, 0xC2, 40});
     TPcxImage image;

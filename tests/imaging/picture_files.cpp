@@ -13,23 +13,23 @@ void Put16(std::vector<uint8_t>& out, int v) {
 
 std::vector<uint8_t> EncodeGif(const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    std::vector<QRgb> colours;
+    std::vector<QRgb> colors;
     std::vector<uint8_t> indices;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb c = image.pixel(x, y);
-            auto it = std::find(colours.begin(), colours.end(), c);
-            if (it == colours.end() && colours.size() < 4)
-                it = colours.insert(colours.end(), c);
-            indices.push_back(uint8_t(it == colours.end() ? 0 : it - colours.begin()));
+            auto it = std::find(colors.begin(), colors.end(), c);
+            if (it == colors.end() && colors.size() < 4)
+                it = colors.insert(colors.end(), c);
+            indices.push_back(uint8_t(it == colors.end() ? 0 : it - colors.begin()));
         }
-    colours.resize(4, qRgb(0, 0, 0));
+    colors.resize(4, qRgb(0, 0, 0));
 
     std::vector<uint8_t> out = {'G', 'I', 'F', '8', '9', 'a'};
     Put16(out, image.width());
     Put16(out, image.height());
     out.insert(out.end(), {0x81, 0, 0}); // global table of 4 colours
-    for (QRgb c : colours)
+    for (QRgb c : colors)
         out.insert(out.end(), {uint8_t(qRed(c)), uint8_t(qGreen(c)), uint8_t(qBlue(c))});
     out.push_back(',');
     Put16(out, 0);

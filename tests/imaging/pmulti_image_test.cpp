@@ -20,7 +20,7 @@ using test::WriteFile;
 using TKind = RecordingMessageBoxes::TKind;
 
 // Left half red, right half blue, 8 x 6.
-QImage TwoColours() {
+QImage TwoColors() {
     QImage image(8, 6, QImage::Format_RGB32);
     image.fill(qRgb(255, 0, 0));
     for (int y = 0; y < 6; ++y)
@@ -40,7 +40,7 @@ class PMultiImageTest : public testing::Test {
 protected:
     std::string Make(const std::string& ext, const std::string& name = "pic") {
         const std::string path = FDir.filePath(QString::fromStdString(name)).toStdString();
-        const QImage image = TwoColours();
+        const QImage image = TwoColors();
         if (ext == ".gif")
             WriteFile(path, EncodeGif(image));
         else if (ext == ".pcx")
@@ -189,19 +189,19 @@ TEST_F(PMultiImageTest, SetColorsForScreen_DithersToThePaletteDepthsBelowSixteen
     }
 }
 
-TEST_F(PMultiImageTest, Dither_MixesColoursForTonesThePaletteLacks) {
-    QImage grey(16, 16, QImage::Format_RGB32);
-    grey.fill(qRgb(128, 128, 128));
+TEST_F(PMultiImageTest, Dither_MixesColorsForTonesThePaletteLacks) {
+    QImage gray(16, 16, QImage::Format_RGB32);
+    gray.fill(qRgb(128, 128, 128));
     const std::string path = FDir.filePath("grey.png").toStdString();
-    ASSERT_TRUE(grey.save(QString::fromStdString(path)));
+    ASSERT_TRUE(gray.save(QString::fromStdString(path)));
     FImage.SetImageReadRes(TLoadResolution::lMonoChrome);
     auto distinct = [&] {
-        std::set<uint32_t> colours;
+        std::set<uint32_t> colors;
         const TBitmap* b = FImage.Picture().Bitmap();
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 16; ++x)
-                colours.insert(b->Pixel(x, y).Rgb());
-        return colours.size();
+                colors.insert(b->Pixel(x, y).Rgb());
+        return colors.size();
     };
     FImage.SetImageDither(false);
     FImage.SetImageName(path);
@@ -213,7 +213,7 @@ TEST_F(PMultiImageTest, Dither_MixesColoursForTonesThePaletteLacks) {
 
 TEST_F(PMultiImageTest, IconAndMetafile_GoThroughThePlatformLoader) {
     const std::string ico = FDir.filePath("a.ico").toStdString();
-    ASSERT_TRUE(TwoColours().save(QString::fromStdString(ico), "ICO"));
+    ASSERT_TRUE(TwoColors().save(QString::fromStdString(ico), "ICO"));
     FImage.SetImageName(ico);
     ASSERT_NE(dynamic_cast<const TIcon*>(FImage.Picture().Graphic()), nullptr);
     EXPECT_EQ(FImage.Picture().Width(), 8);

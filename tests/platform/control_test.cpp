@@ -11,7 +11,7 @@
 namespace orvalis {
 namespace {
 
-TEST(Control, ParentColourAndFont_FollowTheParentUntilSetOwn) {
+TEST(Control, ParentColorAndFont_FollowTheParentUntilSetOwn) {
     TWinControl parent;
     parent.SetColor(clYellow);
     parent.Font().SetHeight(-20);
@@ -28,6 +28,30 @@ TEST(Control, ParentColourAndFont_FollowTheParentUntilSetOwn) {
     EXPECT_FALSE(child->ParentColor());
     parent.SetColor(clBlue);
     EXPECT_EQ(child->Color(), clRed);
+}
+
+// A control with one property that shows itself through a counting refresh.
+class CountingControl : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    double Size() const { return FSize; }
+    bool SetSize(double value) { return SetProperty(FSize, value, &CountingControl::Refresh); }
+    int Refreshes = 0;
+
+private:
+    void Refresh() { ++Refreshes; }
+    double FSize = 0.5;
+};
+
+TEST(Control, SetProperty_StoresAndRefreshesOnlyADifferentValue) {
+    CountingControl c;
+    EXPECT_FALSE(c.SetSize(0.5));
+    EXPECT_EQ(c.Refreshes, 0);
+    EXPECT_TRUE(c.SetSize(0.25));
+    EXPECT_EQ(c.Size(), 0.25);
+    EXPECT_EQ(c.Refreshes, 1);
+    EXPECT_FALSE(c.SetSize(0.25));
+    EXPECT_EQ(c.Refreshes, 1);
 }
 
 TEST(Control, Align_PlacesChildrenAlongTheEdgesAndInTheRest) {
@@ -75,7 +99,7 @@ TEST(Control, MouseReports_ReachTheEventsAndAClickNeedsPressAndReleaseInside) {
     EXPECT_EQ(log, (std::vector<std::string>{"down 0 9 5,6", "up 7,8", "click", "down 0 8 5,6", "up 70,8"}));
 }
 
-TEST(Form, PaintFillsWithItsColourAndCloseAsksFirst) {
+TEST(Form, PaintFillsWithItsColorAndCloseAsksFirst) {
     TForm form;
     form.SetBounds(0, 0, 40, 30);
     form.SetColor(clBlue);

@@ -12,7 +12,7 @@ namespace {
 // The main form going into and out of the minimised state reaches OnMinimize and OnRestore once each,
 // whether the program or the window system changed it, and a restore handler that maximises the window
 // is not called again from inside.
-TEST(Application, MinimiseAndRestore_ReportEachChangeOnce) {
+TEST(Application, MinimizeAndRestore_ReportEachChangeOnce) {
     TForm form;
     Application().SetMainForm(&form);
     form.ShowWindow();

@@ -17,7 +17,7 @@
 namespace orvalis {
 namespace {
 
-TColor Grey(uint8_t v) {
+TColor Gray(uint8_t v) {
     return {v, v, v};
 }
 
@@ -35,15 +35,15 @@ TEST(QtCanvas, CopyRect_EveryMode_MatchesTernaryRasterCode) {
         {TCopyMode::cmSrcAnd, 0x88},     {TCopyMode::cmSrcCopy, 0xCC},    {TCopyMode::cmSrcErase, 0x44},
         {TCopyMode::cmSrcInvert, 0x66},  {TCopyMode::cmSrcPaint, 0xEE},   {TCopyMode::cmWhiteness, 0xFF},
     };
-    const TBitmap source(4, 4, Grey(0xCC));
+    const TBitmap source(4, 4, Gray(0xCC));
     for (const Case& c : cases) {
-        TBitmap dest(6, 6, Grey(0xAA));
-        dest.Canvas().Brush().SetColor(Grey(0xF0));
+        TBitmap dest(6, 6, Gray(0xAA));
+        dest.Canvas().Brush().SetColor(Gray(0xF0));
         dest.Canvas().CopyRect({1, 1, 5, 5}, source, {0, 0, 4, 4}, c.Mode);
         SCOPED_TRACE(int(c.Mode));
-        EXPECT_EQ(dest.Pixel(2, 3), Grey(c.Code));
-        EXPECT_EQ(dest.Pixel(0, 0), Grey(0xAA)) << "outside the destination rectangle";
-        EXPECT_EQ(dest.Pixel(5, 5), Grey(0xAA)) << "right and bottom edges are excluded";
+        EXPECT_EQ(dest.Pixel(2, 3), Gray(c.Code));
+        EXPECT_EQ(dest.Pixel(0, 0), Gray(0xAA)) << "outside the destination rectangle";
+        EXPECT_EQ(dest.Pixel(5, 5), Gray(0xAA)) << "right and bottom edges are excluded";
     }
 }
 
@@ -293,7 +293,7 @@ TEST(QtCanvasWords, GatheredWordsMatchTextDrawnOneByOne) {
 
 // Words of another colour keep their order: the later one covers the earlier where they overlap. Words of
 // one colour may wait side by side whatever their fonts, and still cover what was drawn before them.
-TEST(QtCanvasWords, LaterColourCoversEarlierWords) {
+TEST(QtCanvasWords, LaterColorCoversEarlierWords) {
     QImage image = WhiteImage(120, 40), reference = WhiteImage(120, 40);
     {
         QtCanvas canvas(&image);

@@ -72,7 +72,7 @@ TEST(TitleRowDrawing, RowsCopyThePagePictureFromUnderThemAndTheLastCoversTheRest
     EXPECT_EQ(p.Paint()[0], "CopyRect(0,0,121,16,bitmap 200x300,30,30,151,46,cmSrcCopy)");
 }
 
-TEST(TitleRowDrawing, WithoutAPicture_RowsTakeTheListColour) {
+TEST(TitleRowDrawing, WithoutAPicture_RowsTakeTheListColor) {
     TitleRows p;
     p.List->SetItems({"1|b", "2|a"});
     const std::vector<std::string> calls = p.Paint();
@@ -103,7 +103,7 @@ TEST(TitleRowDrawing, SelectedOnePointLarger_HotUnderlined_TextOnlyAfterTheFirst
     EXPECT_EQ(p.List->Font().Size(), 12) << "the list's own font stays as it is";
 }
 
-TEST(TitleRowDrawing, TextCentredAndClippedShortOfTheScrollBar) {
+TEST(TitleRowDrawing, TextCenteredAndClippedShortOfTheScrollBar) {
     TitleRows p;
     p.List->SetItems({"1|Acne"});
     p.List->SetItemHeight(21);  // (21 - 10) / 2 = 5
@@ -124,7 +124,7 @@ TEST(TitleRowDrawing, OutsideAPaint_DrawsNothing) {
     EXPECT_TRUE(p.Canvas.Calls().empty());
 }
 
-TEST(TitleRowDrawing, FewColours_CopiesWithTheSharedPaletteWhenTheWindowHasOne) {
+TEST(TitleRowDrawing, FewColors_CopiesWithTheSharedPaletteWhenTheWindowHasOne) {
     TScreenOverride eightBits({.BitsPerPixel = 8});
     PageFixture<PaletteWindow> withPalette;
     withPalette.WithPicture();

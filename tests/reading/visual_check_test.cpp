@@ -93,7 +93,7 @@ TBitmap Glyph(TColor ground, TColor disc) {
 }
 
 // The two hand cursors at their size and four times as large.
-class TCursorSample : public TGraphicControl {
+class CursorSample : public TGraphicControl {
 public:
     using TGraphicControl::TGraphicControl;
     void Paint(TCanvas& canvas) override {
@@ -178,7 +178,7 @@ TEST(VisualCheck, ButtonsInEveryState) {
         b->SetButtonIsDown(i == 4);
         b->SetEnabled(i != 6 && i != 7);
     }
-    auto* cursors = new TCursorSample(&sheet);
+    auto* cursors = new CursorSample(&sheet);
     cursors->SetBounds(250, 160, 380, 132);
     const QImage shot = sheet.Widget()->grab().toImage();
     EXPECT_EQ(PixelOf(shot, 250 + 40 + 11 * 4 + 1, 160 + 1 * 4 + 1), clBlack) << "the magnified fingertip";

@@ -45,7 +45,7 @@ std::vector<std::string> MarkupProblems(std::string_view text) {
         const std::string_view token = TagToken(text, at, end);
         if (token.empty())
             continue;
-        switch (RecogniseTag(token)) {
+        switch (RecognizeTag(token)) {
         case TTagKind::BoldOn:
             ++style['B'];
             break;

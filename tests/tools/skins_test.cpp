@@ -146,7 +146,7 @@ TEST_F(SkinsTest, TextSamples_KeepTheirContrastOverTheMeanBackground) {
                     ground = QColor(int(red / n + 0.5), int(green / n + 0.5), int(blue / n + 0.5));
                 }
                 const double minimum = s.Role == TTextRole::Heading ? 3.0 : 4.5;
-                EXPECT_GE(ContrastRatio(s.Colour, ground), minimum)
+                EXPECT_GE(ContrastRatio(s.Color, ground), minimum)
                     << stem.Name << v.Suffix << " \"" << s.Text << "\" over " << ground.name().toStdString();
             }
         }
@@ -158,8 +158,8 @@ TEST_F(SkinsTest, Splash_LoadingBandCarriesWhiteText) {
     for (int y = 255; y < 267; ++y)
         for (int x = 5; x < 275; ++x)
             lum += qGray(splash.pixel(x, y));
-    const int grey = int(lum / (12 * 270));
-    EXPECT_GE(ContrastRatio(Qt::white, QColor(grey, grey, grey)), 4.5);
+    const int gray = int(lum / (12 * 270));
+    EXPECT_GE(ContrastRatio(Qt::white, QColor(gray, gray, gray)), 4.5);
 }
 
 // At every size the cover's corners stay transparent, its middle is opaque, and the leaf and the outline

@@ -65,8 +65,8 @@ void DrawSamples(QPainter& p, const TStem& stem) {
         // Tahoma only for the bold page headings; the window title and its shadow are Arial.
         const bool heading = (s.Role == TTextRole::Heading || s.Role == TTextRole::Shadow) && s.Bold;
         p.setFont(Font(heading ? "Tahoma" : "Liberation Sans", s.PixelSize, s.Bold));
-        p.setPen(s.Colour);
-        const int align = (s.Centred ? Qt::AlignHCenter : Qt::AlignLeft) |
+        p.setPen(s.Color);
+        const int align = (s.Centered ? Qt::AlignHCenter : Qt::AlignLeft) |
                           (s.Rect.Height <= 22 ? Qt::AlignVCenter : Qt::AlignTop) | Qt::TextWordWrap;
         p.drawText(r, align, Q(s.Text));
     }

@@ -125,7 +125,7 @@ void Slot(QPainter& p, const QRectF& r, const TTheme& theme) {
     p.restore();
 }
 
-void Leaf(QPainter& p, QPointF base, double length, double angleDeg, const QColor& colour) {
+void Leaf(QPainter& p, QPointF base, double length, double angleDeg, const QColor& color) {
     p.save();
     p.translate(base);
     p.rotate(angleDeg);
@@ -134,9 +134,9 @@ void Leaf(QPainter& p, QPointF base, double length, double angleDeg, const QColo
     path.quadTo(length * 0.45, -length * 0.32, length, 0);
     path.quadTo(length * 0.45, length * 0.32, 0, 0);
     p.setPen(Qt::NoPen);
-    p.setBrush(colour);
+    p.setBrush(color);
     p.drawPath(path);
-    p.setPen(QPen(colour.lighter(135), std::max(0.4, length * 0.05)));
+    p.setPen(QPen(color.lighter(135), std::max(0.4, length * 0.05)));
     p.drawLine(QPointF(length * 0.08, 0), QPointF(length * 0.85, 0));
     p.restore();
 }
@@ -160,16 +160,16 @@ void Sprig(QPainter& p, QPointF from, QPointF to, double bend, int leaves, doubl
         const QPointF at = stem.pointAtPercent(t);
         const double tangent = -stem.angleAtPercent(t); // Qt counts angles anticlockwise
         const double side = (i % 2 == 0) ? -48 : 48;
-        const QColor colour = (i % 3 == 1) ? theme.LeafLight : theme.Leaf;
-        Leaf(p, at, leafLength * rng.Uniform(0.8, 1.1) * (1.0 - 0.35 * t), tangent + side, colour);
+        const QColor color = (i % 3 == 1) ? theme.LeafLight : theme.Leaf;
+        Leaf(p, at, leafLength * rng.Uniform(0.8, 1.1) * (1.0 - 0.35 * t), tangent + side, color);
     }
     Leaf(p, to, leafLength * 0.7, -stem.angleAtPercent(1.0), theme.Leaf);
     p.restore();
 }
 
-void Daisy(QPainter& p, QPointF centre, double radius, const QColor& petals, const QColor& heart) {
+void Daisy(QPainter& p, QPointF center, double radius, const QColor& petals, const QColor& heart) {
     p.save();
-    p.translate(centre);
+    p.translate(center);
     p.setPen(QPen(petals.darker(115), 0.4));
     p.setBrush(petals);
     for (int i = 0; i < 10; ++i) {

@@ -61,10 +61,10 @@ void Plate(QPainter& p, const QRectF& r, const TTheme& theme, double radius = 4)
 void Card(QPainter& p, const QRectF& r, const QColor& fill, const TTheme& theme);
 void Slot(QPainter& p, const QRectF& r, const TTheme& theme);
 // A leaf with its base at `base`, pointing at `angleDeg` (0 = right, 90 = down).
-void Leaf(QPainter& p, QPointF base, double length, double angleDeg, const QColor& colour);
+void Leaf(QPainter& p, QPointF base, double length, double angleDeg, const QColor& color);
 // A curved stem from `from` to `to` bending by `bend`, with `leaves` leaves alternating along it.
 void Sprig(QPainter& p, QPointF from, QPointF to, double bend, int leaves, double leafLength,
            const TTheme& theme, TRng& rng);
-void Daisy(QPainter& p, QPointF centre, double radius, const QColor& petals, const QColor& heart);
+void Daisy(QPainter& p, QPointF center, double radius, const QColor& petals, const QColor& heart);
 
 } // namespace orvalis::skins

@@ -51,7 +51,7 @@ bool WriteSplashBitmaps(const std::filesystem::path& paletteDir, const std::file
     const QImage splash = PaintSplash();
     const QImage about = PaintAbout();
     for (const auto& [palette, suffix, bits] : {std::tuple{"PAL16", "", 4}, std::tuple{"PAL256", "256", 8}}) {
-        const auto table = ReadDibColourTable(paletteDir / palette);
+        const auto table = ReadDibColorTable(paletteDir / palette);
         if (!table) {
             error = (paletteDir / palette).string() + ": not a palette bitmap";
             return false;

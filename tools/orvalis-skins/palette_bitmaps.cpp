@@ -29,7 +29,7 @@ void Put16(QByteArray& b, uint16_t v) {
 
 } // namespace
 
-std::optional<QVector<QRgb>> ReadDibColourTable(const std::filesystem::path& path) {
+std::optional<QVector<QRgb>> ReadDibColorTable(const std::filesystem::path& path) {
     QFile file(QString::fromStdString(path.string()));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;

@@ -12,7 +12,7 @@
 namespace orvalis::skins {
 
 // The colour table of a palette resource (PAL16, PAL256); none when the file is missing or damaged.
-std::optional<QVector<QRgb>> ReadDibColourTable(const std::filesystem::path& path);
+std::optional<QVector<QRgb>> ReadDibColorTable(const std::filesystem::path& path);
 
 // The image reduced to the table (dithered) as a bottom-up bitmap of 4 or 8 bits per pixel with a
 // 40-byte header and the table as its colours.

@@ -32,10 +32,10 @@ void ShadowedText(QPainter& p, const QRectF& r, const QString& text, const QFont
     p.drawText(r, Qt::AlignCenter, text);
 }
 
-void Wreath(QPainter& p, QPointF centre, double radius, const TTheme& t, TRng& rng) {
+void Wreath(QPainter& p, QPointF center, double radius, const TTheme& t, TRng& rng) {
     for (int side : {-1, 1}) {
-        const QPointF from = centre + QPointF(side * radius * 0.25, radius);
-        const QPointF to = centre + QPointF(side * radius, -radius * 0.15);
+        const QPointF from = center + QPointF(side * radius * 0.25, radius);
+        const QPointF to = center + QPointF(side * radius, -radius * 0.15);
         Sprig(p, from, to, side * radius * 0.35, 9, radius * 0.3, t, rng);
     }
 }

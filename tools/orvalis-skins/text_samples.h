@@ -20,11 +20,11 @@ enum class TTextRole {
 
 struct TTextSample {
     TRect Rect; // in the picture's own design coordinates
-    QColor Colour;
+    QColor Color;
     TTextRole Role;
     int PixelSize;
     bool Bold;
-    bool Centred;
+    bool Centered;
     std::string_view Text;
 };
 
