@@ -10,8 +10,9 @@ namespace orvalis {
 
 namespace {
 constexpr std::string_view LineBreak = "\r\n";
-constexpr std::string_view SourceLine = "Bron: Orvalis 2.0 - Gezond worden en gezond blijven met de natuur, "
-                                        "uitgegeven door Uitgeverij Orvalis.";
+constexpr std::string_view SourceLine =
+    "Bron: Orvalis 2.0 - Gezond worden en gezond blijven met de natuur, "
+    "uitgegeven door Uitgeverij Veldhaven, gemaakt door Brantwell Software.";
 } // namespace
 
 std::string PlainTopicText(std::string_view markup) {
