@@ -4,8 +4,12 @@
 #include "platform/qt_text.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
+#include <QPaintDevice>
+#include <QPaintEngine>
 #include <QWidget>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace orvalis {
@@ -167,6 +171,20 @@ void TApplication::Initialize(int& argc, char** argv) {
 void TApplication::Finish() {
     FMainForm = nullptr;
     OwnApplication().reset();
+}
+
+// A window of one pixel is made, never shown, and its surface asked for a paint engine.
+bool TApplication::CanPaintWindows() const {
+    if (!QCoreApplication::instance())
+        return false;
+    QWindow probe;
+    probe.setSurfaceType(QSurface::RasterSurface);
+    probe.resize(1, 1);
+    probe.create();
+    QBackingStore store(&probe);
+    store.resize(QSize(1, 1));
+    QPaintDevice* device = store.paintDevice();
+    return device && device->paintEngine();
 }
 
 int TApplication::Run() {
