@@ -173,7 +173,8 @@ void TApplication::Finish() {
     OwnApplication().reset();
 }
 
-// A window of one pixel is made, never shown, and its surface asked for a paint engine.
+// A window of one pixel is made, never shown, and its surface asked for a paint engine. Window systems that
+// hand out the surface only while painting give none here; they are not refused.
 bool TApplication::CanPaintWindows() const {
     if (!QCoreApplication::instance())
         return false;
@@ -184,7 +185,7 @@ bool TApplication::CanPaintWindows() const {
     QBackingStore store(&probe);
     store.resize(QSize(1, 1));
     QPaintDevice* device = store.paintDevice();
-    return device && device->paintEngine();
+    return !device || device->paintEngine();
 }
 
 int TApplication::Run() {
