@@ -143,7 +143,7 @@ private:
     std::string FPreviousFolder;
 };
 
-TEST_F(ScreenDepthTest, EveryPage_RendersAtSixteenBitsAsAtThirtyTwo) {
+TEST_F(ScreenDepthTest, GarbledTextOnSixteenBits_EveryPageAsAtThirtyTwo) {
     TMainForm& form = *Form;
     ExpectSameAtSixteenBits("intro page with its hint");
 

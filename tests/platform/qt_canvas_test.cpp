@@ -370,7 +370,7 @@ TEST(QtCanvasWords, UnderlineOnTranslatedPainter_StaysUnderTheWords) {
 // A 16-bit surface (a widget on a 16-bit screen) shows the words as a 32-bit one, in 16-bit colour: gathered
 // words of several fonts and colours, lines under and through them, text in a cell and text cut at its
 // rectangle, on a painter that is moved and clipped as a widget's is. Nothing lands outside the clip.
-TEST(QtCanvasWords, SixteenBitSurface_ShowsTheWordsOfThirtyTwoBits) {
+TEST(QtCanvasWords, GarbledTextOnSixteenBits_WordsAsAtThirtyTwo) {
     const auto draw = [](QImage& image) {
         image.fill(QColor(0xEA, 0xD2, 0x91));
         QPainter target(&image);
