@@ -183,6 +183,11 @@ void QtCanvas::DrawRuns(QPainter& p, std::span<TPendingRun> runs) {
         for (TPendingRun& r : runs)
             DrawRun(layer, r);
     });
+    // Runs wholly outside the clip were not drawn; they are dropped all the same.
+    for (TPendingRun& r : runs) {
+        r.Glyphs.clear();
+        r.Positions.clear();
+    }
 }
 
 void QtCanvas::DrawRun(QPainter& p, TPendingRun& r) {

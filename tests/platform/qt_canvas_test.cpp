@@ -414,5 +414,22 @@ TEST(QtCanvasWords, GarbledTextOnSixteenBits_WordsAsAtThirtyTwo) {
         << "the blue words are drawn";
 }
 
+// Words gathered outside the clip of a 16-bit surface are dropped with the flush that clips them; they do
+// not come back with the next words once the clip is gone.
+TEST(QtCanvasWords, ClippedWordsOnSixteenBits_DoNotReturnAfterTheClip) {
+    QImage image(200, 60, QImage::Format_RGB16);
+    image.fill(Qt::white);
+    {
+        QtCanvas canvas(&image);
+        PlainText(canvas, 12);
+        canvas.SetClipRect({0, 0, 100, 60});
+        canvas.TextOut(120, 5, "Verborgen");
+        canvas.ResetClip();
+        canvas.TextOut(5, 30, "Zichtbaar");
+    }
+    EXPECT_EQ(CountPixels(image.copy(100, 0, 100, 60), [](QRgb p) { return p != qRgb(255, 255, 255); }), 0);
+    EXPECT_GT(CountPixels(image.copy(0, 30, 100, 30), [](QRgb p) { return p != qRgb(255, 255, 255); }), 0);
+}
+
 } // namespace
 } // namespace orvalis
