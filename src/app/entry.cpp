@@ -6,6 +6,7 @@
 #include "controls/shared_palette.h"
 #include "platform/form.h"
 #include "platform/paths.h"
+#include "platform/screen.h"
 #include "platform/services.h"
 
 #include <cstdio>
@@ -180,10 +181,18 @@ int OrvalisMain(int argc, char** argv) {
                 instance->Send(TInstanceMessage::imClose);
             // A random start value from the clock, for everything that draws by chance later.
             std::srand(static_cast<unsigned>(std::time(nullptr)));
-            if (uninstall)
+            if (uninstall) {
                 RunUninstaller();
-            else
+            } else if (!Application().CanPaintWindows()) {
+                // Rather than a black window over the whole screen that the reader cannot close.
+                std::fprintf(stderr,
+                             "orvalis: the window system cannot draw on this screen of %d bits per pixel; "
+                             "start the program on a screen of 16 bits per pixel or more\n",
+                             Screen().BitsPerPixel());
+                exitCode = 1;
+            } else {
                 exitCode = RunProgram(*instance);
+            }
         }
     }
     Application().Finish();

@@ -5,9 +5,13 @@
 #include "platform/qt_text.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPaintDevice>
+#include <QPaintEngine>
 #include <QWidget>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace orvalis {
@@ -168,6 +172,21 @@ void TApplication::Initialize(int& argc, char** argv) {
 void TApplication::Finish() {
     FMainForm = nullptr;
     OwnApplication().reset();
+}
+
+// A window of one pixel is made, never shown, and its surface asked for a paint engine. Window systems that
+// hand out the surface only while painting give none here; they are not refused.
+bool TApplication::CanPaintWindows() const {
+    if (!QCoreApplication::instance())
+        return false;
+    QWindow probe;
+    probe.setSurfaceType(QSurface::RasterSurface);
+    probe.resize(1, 1);
+    probe.create();
+    QBackingStore store(&probe);
+    store.resize(QSize(1, 1));
+    QPaintDevice* device = store.paintDevice();
+    return !device || device->paintEngine();
 }
 
 int TApplication::Run() {

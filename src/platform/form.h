@@ -69,6 +69,9 @@ public:
     // yet; Finish destroys it again. Windows, fonts and the single-instance service need it.
     void Initialize(int& argc, char** argv);
     void Finish();
+    // Whether the window system gives the program's windows a surface to paint on. Qt has none for
+    // 8-bit X visuals: windows there would stay black.
+    bool CanPaintWindows() const;
 
     // Runs the message loop until the main form closes (or Terminate); answers the exit code.
     int Run();

@@ -51,6 +51,40 @@ int EllipseAngle(const TRect& r, TPoint p) {
     const double t = std::atan2((cy - p.Y) / std::max(b, 0.5), (p.X - cx) / std::max(a, 0.5));
     return int(std::lround(t * 180.0 / M_PI * 16.0));
 }
+
+// Qt's raster engine garbles glyphs drawn without anti-aliasing on a 16-bit (RGB565) surface, and writes
+// further copies of them half a row away. Widgets paint on such a surface on a 16-bit screen.
+bool GarblesCrispText(const QPainter& p) {
+    const QPaintEngine* engine = p.paintEngine();
+    const QPaintDevice* target = engine && engine->paintDevice() ? engine->paintDevice() : p.device();
+    if (!target)
+        return false;
+    if (target->devType() == QInternal::Image)
+        return static_cast<const QImage*>(target)->format() == QImage::Format_RGB16;
+    return target->depth() == 16;
+}
+
+// Text for a surface that garbles it is drawn on a transparent 32-bit layer over the text's bounds (in
+// the painter's coordinates), which is then laid over the surface. Crisp glyphs leave every layer pixel
+// either untouched or in the pen's colour, so the result is the direct drawing's, in 16-bit colour.
+template <class Draw> void DrawOnLayer(QPainter& p, QRect bounds, const Draw& draw) {
+    if (const QPaintDevice* device = p.device())
+        bounds &= p.worldTransform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
+    if (p.hasClipping())
+        bounds &= p.clipBoundingRect().toAlignedRect();
+    if (bounds.isEmpty())
+        return;
+    QImage layer(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    {
+        QPainter lp(&layer);
+        lp.translate(-bounds.topLeft());
+        lp.setPen(p.pen());
+        lp.setFont(p.font());
+        draw(lp);
+    }
+    p.drawImage(bounds.topLeft(), layer);
+}
 } // namespace
 
 struct QtCanvas::TQtFont {
@@ -118,9 +152,42 @@ void QtCanvas::Flush() {
         return;
     QPainter& p = OpenPainter();
     p.setPen(ToQColor(FBatch->Color));
-    for (TPendingRun& r : FBatch->Runs)
-        DrawRun(p, r);
+    DrawRuns(p, FBatch->Runs);
     FBatch->Pending = false;
+}
+
+void QtCanvas::DrawRuns(QPainter& p, std::span<TPendingRun> runs) {
+    if (!GarblesCrispText(p)) {
+        for (TPendingRun& r : runs)
+            DrawRun(p, r);
+        return;
+    }
+    // The runs' bounds: their glyph cells, widened by a few pixels for italic overhangs, and the lines
+    // under and through them.
+    QRect bounds;
+    for (const TPendingRun& r : runs) {
+        if (r.Glyphs.isEmpty())
+            continue;
+        const QRawFont& raw = r.Words->RawFont();
+        const int ascent = int(std::ceil(raw.ascent())), descent = int(std::ceil(raw.descent()));
+        const int width = int(std::ceil(raw.maxCharWidth()));
+        QRect box(r.StartX, r.Y, std::max(r.EndX - r.StartX, 0), r.Words->Ascent() + descent);
+        for (const QPointF& position : r.Positions) {
+            const int x = int(std::floor(position.x())), y = int(std::floor(position.y()));
+            box |= QRect(x, y - ascent, width, ascent + descent + 1);
+        }
+        const int overhang = ascent / 4 + 2;
+        bounds |= box.adjusted(-overhang, -2, overhang, 2);
+    }
+    DrawOnLayer(p, bounds, [&](QPainter& layer) {
+        for (TPendingRun& r : runs)
+            DrawRun(layer, r);
+    });
+    // Runs wholly outside the clip were not drawn; they are dropped all the same.
+    for (TPendingRun& r : runs) {
+        r.Glyphs.clear();
+        r.Positions.clear();
+    }
 }
 
 void QtCanvas::DrawRun(QPainter& p, TPendingRun& r) {
@@ -218,7 +285,7 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
                        (run->Y != y || run->EndX != x)) {
                 QPainter& p = OpenPainter();
                 p.setPen(ToQColor(color));
-                DrawRun(p, *run);
+                DrawRuns(p, std::span(&*run, 1));
             }
             if (run->Glyphs.isEmpty())
                 run->StartX = x;
@@ -245,7 +312,15 @@ void QtCanvas::DrawTextNow(QPainter& p, int x, int y, std::string_view text) {
     if (p.font() != font)
         p.setFont(font);
     p.setPen(ToQColor(Font().Color()));
-    p.drawText(x, y + metrics.ascent(), s);
+    if (!GarblesCrispText(p)) {
+        p.drawText(x, y + metrics.ascent(), s);
+        return;
+    }
+    // The text's cell and its ink, which may reach past the cell (italics, accents).
+    const QRect cell(x, y, metrics.horizontalAdvance(s), metrics.ascent() + metrics.descent());
+    const QRect ink = metrics.boundingRect(s).translated(x, y + metrics.ascent());
+    DrawOnLayer(p, (cell | ink).adjusted(-2, -2, 2, 2),
+                [&](QPainter& layer) { layer.drawText(x, y + metrics.ascent(), s); });
 }
 
 void QtCanvas::TextRect(const TRect& clip, int x, int y, std::string_view text) {

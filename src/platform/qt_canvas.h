@@ -3,6 +3,7 @@
 #include "platform/canvas.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 class QImage;
@@ -69,6 +70,8 @@ private:
     struct TTextBatch;
     std::unique_ptr<TTextBatch> FBatch;
     void DrawRun(QPainter& p, TPendingRun& run);
+    // Draws the runs, on a 16-bit target through a 32-bit layer (see DrawOnLayer in the source).
+    void DrawRuns(QPainter& p, std::span<TPendingRun> runs);
 
     QImage* FTarget = nullptr;
     QPainter* FPainter = nullptr;

@@ -367,5 +367,69 @@ TEST(QtCanvasWords, UnderlineOnTranslatedPainter_StaysUnderTheWords) {
     EXPECT_LE(differing, 2); // a pixel at a line's end
 }
 
+// A 16-bit surface (a widget on a 16-bit screen) shows the words as a 32-bit one, in 16-bit colour: gathered
+// words of several fonts and colours, lines under and through them, text in a cell and text cut at its
+// rectangle, on a painter that is moved and clipped as a widget's is. Nothing lands outside the clip.
+TEST(QtCanvasWords, GarbledTextOnSixteenBits_WordsAsAtThirtyTwo) {
+    const auto draw = [](QImage& image) {
+        image.fill(QColor(0xEA, 0xD2, 0x91));
+        QPainter target(&image);
+        target.translate(300, 11);
+        target.setClipRect(QRect(-290, 0, 560, 100));
+        QtCanvas canvas(&target);
+        PlainText(canvas, 12, TColor::FromRgb(0x6D3A0D));
+        canvas.TextOut(-296, 4, "Orvalis 2.0 release 2 ");
+        canvas.Font().SetStyle(TFontStyles().Set(TFontStyle::fsBold, true));
+        canvas.TextOut(-130, 4, "algemene ");
+        canvas.Font().SetStyle(TFontStyles().Set(TFontStyle::fsItalic, true));
+        canvas.TextOut(-60, 4, "informatie");
+        canvas.Font().SetStyle(TFontStyles().Set(TFontStyle::fsUnderline, true));
+        canvas.Font().SetColor(clBlue);
+        canvas.TextOut(-200, 30, "Disclaimer ");
+        canvas.Font().SetStyle(TFontStyles().Set(TFontStyle::fsStrikeOut, true));
+        canvas.TextOut(-100, 30, "doorgestreept");
+        canvas.Font().SetStyle({});
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(clYellow);
+        canvas.TextOut(200, 30, "Gevonden: 16");
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        canvas.TextRect({-250, 60, -180, 70}, -260, 55, "Voordat u begint");
+        canvas.Release();
+    };
+    QImage deep(640, 120, QImage::Format_RGB32), shallow(640, 120, QImage::Format_RGB16);
+    draw(deep);
+    draw(shallow);
+    const QImage expected = deep.convertToFormat(QImage::Format_RGB16);
+    int differing = 0;
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            differing += shallow.pixel(x, y) != expected.pixel(x, y);
+    EXPECT_EQ(differing, 0);
+    const QRgb beige = expected.pixel(0, 0);
+    EXPECT_EQ(CountPixels(shallow.copy(0, 0, 10, 120), [&](QRgb p) { return p != beige; }), 0)
+        << "left of the clip";
+    EXPECT_EQ(CountPixels(shallow.copy(0, 0, 640, 11), [&](QRgb p) { return p != beige; }), 0)
+        << "above the clip";
+    EXPECT_GT(CountPixels(shallow, [](QRgb p) { return qBlue(p) > 200 && qRed(p) < 50; }), 20)
+        << "the blue words are drawn";
+}
+
+// Words gathered outside the clip of a 16-bit surface are dropped with the flush that clips them; they do
+// not come back with the next words once the clip is gone.
+TEST(QtCanvasWords, ClippedWordsOnSixteenBits_DoNotReturnAfterTheClip) {
+    QImage image(200, 60, QImage::Format_RGB16);
+    image.fill(Qt::white);
+    {
+        QtCanvas canvas(&image);
+        PlainText(canvas, 12);
+        canvas.SetClipRect({0, 0, 100, 60});
+        canvas.TextOut(120, 5, "Verborgen");
+        canvas.ResetClip();
+        canvas.TextOut(5, 30, "Zichtbaar");
+    }
+    EXPECT_EQ(CountPixels(image.copy(100, 0, 100, 60), [](QRgb p) { return p != qRgb(255, 255, 255); }), 0);
+    EXPECT_GT(CountPixels(image.copy(0, 30, 100, 30), [](QRgb p) { return p != qRgb(255, 255, 255); }), 0);
+}
+
 } // namespace
 } // namespace orvalis
