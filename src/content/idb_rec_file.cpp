@@ -8,10 +8,35 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvalis {
+
+namespace {
+
+// Opens the file for reading only when it is a regular file: a FIFO or a device would block the start-up
+// for ever (opening a FIFO waits for a writer, so the test comes before the blocking mode is set).
+std::FILE* OpenRegularFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    std::FILE* file = ::fdopen(fd, "rb");
+    if (file == nullptr)
+        ::close(fd);
+    return file;
+}
+
+} // namespace
 
 namespace {
 
@@ -117,7 +142,7 @@ void TiDbRecFile::FreeRecords() {
 
 bool TiDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
     FreeRecords();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenRegularFile(path);
     if (file == nullptr)
         return false;
     TBlockReader reader(file);

@@ -105,8 +105,14 @@ bool IsTruncated(TImageFormat format, const std::vector<uint8_t>& d) {
         const uint32_t compression = U32(d, 30);
         if (compression != 0 && compression != 3)
             return d.size() <= offset;
-        const int64_t row = ((std::abs(width) * bits + 31) / 32) * 4;
-        return int64_t(d.size()) < int64_t(offset) + row * std::abs(height);
+        // Counted without overflow: a row is below 2^47 bytes, the row count below 2^32, their product may
+        // not fit in 64 bits.
+        const auto row = uint64_t(((std::abs(width) * bits + 31) / 32) * 4);
+        const auto rows = uint64_t(std::abs(height));
+        if (d.size() < offset)
+            return true;
+        const uint64_t available = d.size() - offset;
+        return row != 0 && rows > available / row;
     }
     case TImageFormat::ifPcx:
     case TImageFormat::ifTiff:

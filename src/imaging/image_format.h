@@ -6,6 +6,10 @@
 
 namespace orvalis {
 
+// The most pixels a picture may have: larger ones are refused before anything is allocated for them, so a
+// damaged or hostile file cannot make the loader take more memory than a real picture would.
+inline constexpr int64_t MaxPicturePixels = 64 * 1024 * 1024;
+
 enum class TImageFormat { ifUnknown, ifBmp, ifJpeg, ifGif, ifPcx, ifPng, ifTiff };
 
 // The format an extension names (".BMP", ".JPG", ".GIF", ".PCX", ".PNG", ".TIF", in any case); unknown

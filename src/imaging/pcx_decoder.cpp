@@ -1,4 +1,5 @@
 #include "imaging/pcx_decoder.h"
+#include "imaging/image_format.h"
 
 namespace orvalis {
 
@@ -63,6 +64,23 @@ bool DecodePcx(const std::vector<uint8_t>& data, TPcxImage& image, std::string& 
     }
     if (bytesPerLine * 8 < size_t(width) * size_t(bitsPerPixel)) {
         error = "The PCX header is damaged.";
+        return false;
+    }
+
+    if (int64_t(width) * height > MaxPicturePixels) {
+        error = "The picture is too large.";
+        return false;
+    }
+    // A file too short for its declared size is refused before the picture is allocated. Unencoded, a scan
+    // line takes its own size; encoded, at least two bytes per run of 63 and one byte for a single last one.
+    const size_t lineBytes = bytesPerLine * size_t(planes);
+    const size_t rest = lineBytes % 63;
+    const size_t leastPerLine = encoding == 1 ? lineBytes / 63 * 2 + (rest == 0   ? 0
+                                                                      : rest == 1 ? 1
+                                                                                  : 2)
+                                              : lineBytes;
+    if ((data.size() - HeaderSize) / size_t(height) < leastPerLine) {
+        error = "The PCX file is truncated.";
         return false;
     }
 

@@ -22,7 +22,6 @@ namespace {
 // Files larger than this are not pictures the program shows; refusing them bounds the memory a damaged or
 // hostile file can make the loader take.
 constexpr std::uintmax_t MaxPictureFileSize = 64 * 1024 * 1024;
-constexpr int MaxPixels = 64 * 1024 * 1024;
 
 std::string Upper(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::toupper(c)); });
@@ -152,7 +151,8 @@ void TPMultiImage::Load() {
         static const char* const qtFormats[] = {"", "bmp", "jpeg", "gif", "", "png", "tiff"};
         QImageReader reader(&buffer, qtFormats[int(format)]);
         reader.setDecideFormatFromContent(false);
-        if (reader.size().isValid() && qint64(reader.size().width()) * reader.size().height() > MaxPixels)
+        if (reader.size().isValid() &&
+            qint64(reader.size().width()) * reader.size().height() > MaxPicturePixels)
             return Fail(FormatName(format), "The picture is too large.");
         image = reader.read();
         if (image.isNull())

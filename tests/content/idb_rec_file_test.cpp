@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <fcntl.h>
 #include <functional>
 #include <random>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace orvalis {
 namespace {
@@ -48,6 +53,27 @@ TEST_F(RecFileTest, LoadFromFile_MissingOrEmptyFile_FailsEmpty) {
     EXPECT_FALSE(Db.LoadFromFile(Dir.File("missing.dat"), nullptr));
     EXPECT_FALSE(LoadBytes(""));
     EXPECT_FALSE(LoadBytes("\x01\x00"));
+    EXPECT_EQ(Db.RecordCount(), 0);
+}
+
+// Regression: a database that is a FIFO kept the start-up waiting for a writer for ever.
+TEST_F(RecFileTest, LoadFromFile_NotARegularFile_FailsAtOnce) {
+    const std::string fifo = Dir.File("fifo.dat");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // A writer comes a moment later; it finds a reader only if the load is still waiting in the FIFO, and
+    // its arrival ends that wait, so the test ends either way.
+    bool readerWaited = false;
+    std::thread writer([&fifo, &readerWaited] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        const int fd = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        readerWaited = fd >= 0;
+        if (fd >= 0)
+            close(fd);
+    });
+    EXPECT_FALSE(Db.LoadFromFile(fifo, nullptr));
+    writer.join();
+    EXPECT_FALSE(readerWaited) << "the load waited for a writer";
+    EXPECT_FALSE(Db.LoadFromFile(Dir.Path().string(), nullptr)) << "a folder";
     EXPECT_EQ(Db.RecordCount(), 0);
 }
 

@@ -71,6 +71,38 @@ TEST(PcxDecoder, DamagedFiles_FailWithAMessage) {
     EXPECT_FALSE(DecodePcx({0x0A, 5, 1}, image, error));
 }
 
+// Regression: a header declaring 16384 x 16384 pixels made the decoder allocate the whole picture before
+// reading any data, 800 MB for a file of 128 bytes.
+TEST(PcxDecoder, HugeDeclaredSize_RefusedBeforeAllocating) {
+    TPcxImage image;
+    std::string error;
+    auto header = Header(16384, 16384, 8, 3, 16384);
+    header[66] = 0;
+    header[67] = 0x40; // 16384 bytes a line
+    EXPECT_FALSE(DecodePcx(header, image, error));
+    EXPECT_EQ(error, "The picture is too large.") << "over the pixel limit of every format";
+
+    // Within the limit, but no file of this size can fill the lines it declares.
+    for (const bool encoded : {true, false}) {
+        auto within = Header(4096, 4096, 8, 1, 4096);
+        within[66] = 0;
+        within[67] = 0x10;
+        within[2] = encoded ? 1 : 0;
+        within.resize(within.size() + 100 * 1024, 0xC1);
+        EXPECT_FALSE(DecodePcx(within, image, error));
+        EXPECT_EQ(error, "The PCX file is truncated.");
+        EXPECT_TRUE(image.Indices.empty());
+    }
+
+    // The least data that fills the lines still decodes: one run of 63 and a single byte for 64 bytes.
+    auto exact = Header(64, 2, 8, 1, 64);
+    for (int line = 0; line < 2; ++line)
+        exact.insert(exact.end(), {0xFF, 9, 9});
+    exact.push_back(0x0C);
+    exact.resize(exact.size() + 768, 0);
+    EXPECT_TRUE(DecodePcx(exact, image, error)) << error;
+}
+
 TEST(PcxDecoder, RunAcrossTheEndOfALine_IsCutThere) {
     auto data = Header(2, 2, 8, 1, 2);
     data.insert(data.end(), {0xC3, 9, 4, 4});
