@@ -35,13 +35,25 @@ TTagKind RecognizeTag(std::string_view token) {
 }
 
 std::string_view TagToken(std::string_view text, size_t at, size_t& end) {
-    const size_t close = text.find('>', at);
-    if (close == std::string_view::npos) {
+    return TTagReader(text).Token(at, end);
+}
+
+std::string_view TTagReader::Token(size_t at, size_t& end) {
+    // No '>' lies between FFrom and FClose, so the answer found there serves every position up to FClose.
+    const bool known = FSearched && at >= FFrom && (FClose == std::string_view::npos || at <= FClose);
+    if (!known) {
+        FClose = FText.find('>', at);
+        FScanned +=
+            (FClose == std::string_view::npos ? FText.size() : FClose + 1) - std::min(at, FText.size());
+        FFrom = at;
+        FSearched = true;
+    }
+    if (FClose == std::string_view::npos) {
         end = at;
         return {};
     }
-    end = close + 1;
-    return ShortString(text.substr(at, close + 1 - at));
+    end = FClose + 1;
+    return ShortString(FText.substr(at, FClose + 1 - at));
 }
 
 std::string TagAttribute(std::string_view token, std::string_view attribute) {
@@ -65,12 +77,13 @@ std::string TagAttribute(std::string_view token, std::string_view attribute) {
 
 std::vector<std::string> ListLinkTargets(std::string_view text) {
     std::vector<std::string> targets;
+    TTagReader tags(text);
     bool open = false;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '<')
             continue;
         size_t end = 0;
-        const std::string_view token = TagToken(text, i, end);
+        const std::string_view token = tags.Token(i, end);
         const TTagKind kind = RecognizeTag(token);
         if (kind == TTagKind::None)
             continue;

@@ -35,6 +35,25 @@ TTagKind RecognizeTag(std::string_view token);
 // offset just after the '>'.
 std::string_view TagToken(std::string_view text, size_t at, size_t& end);
 
+// Reads the tags of one text from front to back, as TagToken does. The '>' that ends a tag is searched once
+// for all the '<' before it, so a text full of '<' (with or without a '>' far behind them) is read in linear
+// time.
+class TTagReader {
+public:
+    explicit TTagReader(std::string_view text) : FText(text) {}
+    std::string_view Token(size_t at, size_t& end);
+    // How many bytes the searches for '>' have looked at so far.
+    size_t Scanned() const { return FScanned; }
+
+private:
+    std::string_view FText;
+    // The first '>' at or after FFrom (npos for none), once searched.
+    size_t FFrom = 0;
+    size_t FClose = 0;
+    bool FSearched = false;
+    size_t FScanned = 0;
+};
+
 // The value of an attribute such as "HREF=" in a tag token: the text after the attribute's first occurrence,
 // without leading quotes and spaces, up to the first double quote, single quote or space that comes before
 // the first '>', in that order of preference, otherwise up to the first '>'.

@@ -310,6 +310,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
         }
     };
 
+    TTagReader tags(text);
     for (size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
         if (ch != '\r' && ch != '\n' && word.size() < MaxShortStringLength)
@@ -320,7 +321,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
             word.clear();
         } else if (ch == '<') {
             size_t end = 0;
-            const std::string_view token = TagToken(text, i, end);
+            const std::string_view token = tags.Token(i, end);
             const TTagKind kind = RecognizeTag(token);
             if (kind == TTagKind::None)
                 continue;

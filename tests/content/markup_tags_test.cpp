@@ -51,3 +51,45 @@ TEST(ListLinkTargets, LinksDoNotNestAndLiteralLessThan) {
 
 } // namespace
 } // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+// The token a '<' starts, searched afresh from it: what the reader must answer.
+std::string_view NaiveToken(std::string_view text, size_t at, size_t& end) {
+    const size_t close = text.find('>', at);
+    end = close == std::string_view::npos ? at : close + 1;
+    return close == std::string_view::npos ? std::string_view()
+                                           : text.substr(at, std::min<size_t>(close + 1 - at, 255));
+}
+
+// Regression: every '<' without a '>' searched to the end of the text, so 1 MB of '<' took 20 s to lay out.
+TEST(TagReader, TextFullOfOpenBrackets_LooksAtEachByteOnce) {
+    for (const std::string& text : {std::string(100000, '<'), std::string(100000, '<') + ">",
+                                    std::string(50000, '<') + "<B>x" + std::string(50000, '<')}) {
+        TTagReader reader(text);
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '<')
+                continue;
+            size_t end = 0, naiveEnd = 0;
+            ASSERT_EQ(reader.Token(i, end), NaiveToken(text, i, naiveEnd)) << i;
+            ASSERT_EQ(end, naiveEnd) << i;
+        }
+        EXPECT_LE(reader.Scanned(), text.size() + 1);
+    }
+}
+
+TEST(TagReader, SameTokensAsTagToken_OnMarkup) {
+    const std::string text = "Zie <A HREF=zink>zink</A> en a < b > c <B><<I>x</I> <FONT SIZE=+2>y";
+    TTagReader reader(text);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '<')
+            continue;
+        size_t end = 0, expectedEnd = 0;
+        EXPECT_EQ(reader.Token(i, end), TagToken(text, i, expectedEnd)) << i;
+        EXPECT_EQ(end, expectedEnd) << i;
+    }
+}
+
+} // namespace
+} // namespace orvalis
