@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <sstream>
 
 namespace orvalis::dbtool {
@@ -82,6 +84,36 @@ TEST_F(DbToolTest, Pack_ErrorLeavesExistingDatabaseAndNoTemporaryFile) {
     EXPECT_EQ(Tool({"pack", Dir.File("a.src"), Dir.File("no/such/dir/x.dat")}).Code, ExitError);
 }
 
+// Regressions: pack replaced a symbolic link by a file and reset the database's permissions to 0644.
+TEST_F(DbToolTest, Pack_WritesThroughALinkAndKeepsTheTargetsMode) {
+    const std::string db = Packed();
+    const std::string before = ReadBytes(db);
+    std::filesystem::permissions(db, std::filesystem::perms(0600));
+    std::filesystem::create_symlink(db, Dir.File("link.dat"));
+    WriteBytes(Dir.File("b.src"), "@record 1|Ander\nTekst.\n");
+    ASSERT_EQ(Tool({"pack", Dir.File("b.src"), Dir.File("link.dat")}).Code, ExitOk);
+    EXPECT_TRUE(std::filesystem::is_symlink(Dir.File("link.dat")));
+    EXPECT_NE(ReadBytes(db), before) << "the link's target holds the new records";
+    EXPECT_NE(Tool({"list", db}).Out.find("Ander"), std::string::npos);
+    EXPECT_EQ(std::filesystem::status(db).permissions() & std::filesystem::perms::mask,
+              std::filesystem::perms(0600));
+}
+
+// Regression: a write stopped by the file-size limit ended the tool and left its temporary file behind.
+TEST_F(DbToolTest, Pack_OverTheFileSizeLimit_FailsAndLeavesNoTemporaryFile) {
+    WriteBytes(Dir.File("a.src"), Source);
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit limited = previous;
+    limited.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const TRun run = Tool({"pack", Dir.File("a.src"), Dir.File("db.dat")});
+    setrlimit(RLIMIT_FSIZE, &previous);
+    EXPECT_EQ(run.Code, ExitError);
+    EXPECT_FALSE(std::filesystem::exists(Dir.File("db.dat")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dir.Path()), {}), 1) << "only a.src";
+}
+
 TEST_F(DbToolTest, Unpack_RefusesDamagedFile) {
     const std::string db = Packed();
     const std::string bytes = ReadBytes(db);
@@ -145,6 +177,19 @@ TEST_F(DbToolTest, Check_ReportsEveryKindOfProblem) {
          })
         EXPECT_NE(run.Err.find(expected), std::string::npos) << expected << "\n" << run.Err;
     EXPECT_EQ(run.Err.find("\"griep\""), std::string::npos); // found through the title of another topic
+}
+
+// Regression: check passed a title the program cuts at 255 characters and a path the program cuts at a NUL.
+TEST_F(DbToolTest, Check_WarnsAboutLongTitlesAndNulInPaths) {
+    WriteBytes(Dir.File("cut.dat"), test::Encode({{1, "1|" + std::string(256, 'T'), "x"},
+                                                  {2, std::string("1|Nul\0na", 9), "y"},
+                                                  {3, "1|" + std::string(255, 'K'), "z"}}));
+    const TRun run = Tool({"check", Dir.File("cut.dat")});
+    EXPECT_EQ(run.Code, ExitError);
+    EXPECT_NE(run.Err.find("record 1 "), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find("longer than 255 characters"), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find("holds a NUL byte"), std::string::npos) << run.Err;
+    EXPECT_EQ(run.Err.find("record 3 "), std::string::npos) << "255 characters are kept whole";
 }
 
 TEST_F(DbToolTest, UsageAndHelp) {

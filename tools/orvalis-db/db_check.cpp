@@ -4,6 +4,7 @@
 #include "content/idb_query.h"
 #include "content/idb_rec_file.h"
 #include "content/markup_tags.h"
+#include "content/short_string.h"
 
 #include <fstream>
 #include <iterator>
@@ -60,6 +61,19 @@ private:
     std::map<std::string, THits> FCache;
 };
 
+// The levels of a path as written, before any cut: the text between its "|" separators.
+std::vector<std::string_view> SplitPathLevels(std::string_view path) {
+    std::vector<std::string_view> levels;
+    while (!path.empty()) {
+        const size_t bar = path.find('|');
+        levels.push_back(path.substr(0, bar));
+        if (bar == std::string_view::npos)
+            break;
+        path.remove_prefix(bar + 1);
+    }
+    return levels;
+}
+
 } // namespace
 
 TCheckReport CheckDatabase(const std::string& file) {
@@ -92,6 +106,16 @@ TCheckReport CheckDatabase(const std::string& file) {
         if (!fresh)
             report.Problems.push_back(Describe(i, r) + ": the id is also used by " +
                                       Describe(it->second, records[it->second]));
+
+        // The program reads a path up to its first NUL and cuts each level at 255 characters.
+        if (r.Path.find('\0') != std::string::npos)
+            report.Problems.push_back(Describe(i, r) +
+                                      ": the path holds a NUL byte, where the program cuts it");
+        for (const std::string_view level : SplitPathLevels(r.Path))
+            if (level.size() > MaxShortStringLength)
+                report.Problems.push_back(Describe(i, r) + ": a path level is longer than " +
+                                          std::to_string(MaxShortStringLength) +
+                                          " characters, the program cuts it");
 
         const TKind kind = KindOf(l, r.Path);
         const TKind before = i > 0 ? KindOf(levels[i - 1], records[i - 1].Path) : TKind::NoPath;

@@ -9,6 +9,7 @@
 #include "orvalis-db/text_files.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +17,7 @@
 #include <iterator>
 #include <map>
 #include <ostream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvalis::dbtool {
@@ -63,9 +65,26 @@ bool ReadFile(const std::string& name, std::string& bytes) {
 }
 
 // Writes through a temporary file beside the target and renames it into place, so that a failure never
-// leaves a partial file under the target's name.
+// leaves a partial file under the target's name, and removes the temporary file on every failure (also when
+// the file-size limit stops the write). A symbolic link is written through to the file it names, and an
+// existing target keeps its permissions.
 bool WriteFileAtomically(const std::string& name, const std::string& bytes, std::string& error) {
-    const std::filesystem::path target(name);
+    // Past the file-size limit a write then fails with an error instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::error_code ec;
+    std::filesystem::path target(name);
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(target, ec))) {
+        const std::filesystem::path resolved = std::filesystem::weakly_canonical(target, ec);
+        if (ec) {
+            error = "cannot follow the link " + name;
+            return false;
+        }
+        target = resolved;
+    }
+    auto mode = std::filesystem::perms(0644);
+    const std::filesystem::file_status existing = std::filesystem::status(target, ec);
+    if (!ec && std::filesystem::is_regular_file(existing))
+        mode = existing.permissions() & std::filesystem::perms::mask;
     std::string temp = (target.parent_path() / (target.filename().string() + ".tmp-XXXXXX")).string();
     const int fd = mkstemp(temp.data());
     if (fd < 0) {
@@ -79,12 +98,9 @@ bool WriteFileAtomically(const std::string& name, const std::string& bytes, std:
             break;
         written += static_cast<size_t>(n);
     }
-    const bool ok = written == bytes.size() && ::fsync(fd) == 0;
-    ::close(fd);
-    std::error_code ec;
-    if (ok)
-        std::filesystem::permissions(temp, std::filesystem::perms(0644), ec);
-    if (!ok || std::rename(temp.c_str(), name.c_str()) != 0) {
+    const bool ok = written == bytes.size() && ::fsync(fd) == 0 && ::fchmod(fd, mode_t(mode)) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!ok || !closed || std::rename(temp.c_str(), target.c_str()) != 0) {
         std::filesystem::remove(temp, ec);
         error = "cannot write " + name;
         return false;
