@@ -12,6 +12,7 @@
 #include "platform/paths.h"
 #include "platform/screen.h"
 #include "platform/scroll_box.h"
+#include "platform/services.h"
 
 #include <chrono>
 #include <filesystem>
@@ -201,6 +202,8 @@ void TMainForm::WMShowInstance() {
 }
 
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
+    // A start during the farewell becomes the first copy instead of showing this closing one.
+    ResignFirstCopy();
     QuizLines.reset();
     RecFile.reset();
     CancelMode();

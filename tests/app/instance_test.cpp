@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QThread>
@@ -143,12 +144,16 @@ public:
     test::TempDir Folder;
 };
 
+QString SocketPath(const std::string& user) {
+    return QString::fromStdString(InstanceSocketFolder() + "/Orvalis-" + user);
+}
+
 bool WaitUntilListening(const std::string& user, QProcess& process) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < Patience && process.state() != QProcess::NotRunning) {
         QLocalSocket probe;
-        probe.connectToServer(QString::fromStdString("Orvalis-" + user));
+        probe.connectToServer(SocketPath(user));
         if (probe.waitForConnected(100)) {
             probe.disconnectFromServer();
             return true;
@@ -182,6 +187,41 @@ TEST(SingleInstance, RealFirstCopy_StaysForASecondStartAndClosesOnUninstall) {
     EXPECT_EQ(exitCode, 0);
     ASSERT_TRUE(RunToEnd(first, exitCode)) << "the close request ends the first copy";
     EXPECT_EQ(exitCode, 0);
+}
+
+// From the start of its farewell the closing copy no longer answers as the running copy: a start then
+// becomes the first copy rather than sending "show" to a window that is going away.
+TEST(SingleInstance, Socket_StartDuringTheFarewell_BecomesTheFirstCopy) {
+    ProgramCopy copy;
+    const std::string user = UniqueUser("farewell");
+    const auto env = CopyEnvironment(user, copy.ScreenConfig(1024, 768));
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(copy.Executable(), {});
+    ASSERT_TRUE(WaitUntilListening(user, first));
+
+    QProcess uninstall;
+    uninstall.setProcessEnvironment(env);
+    uninstall.start(copy.Executable(), {"uninstall"});
+    int exitCode = -1;
+    ASSERT_TRUE(RunToEnd(uninstall, exitCode));
+    QElapsedTimer clock;
+    clock.start();
+    while (QFile::exists(SocketPath(user)) && clock.elapsed() < Patience)
+        first.waitForFinished(10);
+    EXPECT_FALSE(QFile::exists(SocketPath(user)));
+    first.waitForFinished(500);
+    EXPECT_EQ(first.state(), QProcess::Running) << "the socket goes at the start of the two-second farewell";
+
+    QProcess next;
+    next.setProcessEnvironment(env);
+    next.start(copy.Executable(), {});
+    EXPECT_TRUE(WaitUntilListening(user, next)) << "the new start runs as the first copy";
+    ASSERT_TRUE(RunToEnd(first, exitCode));
+    EXPECT_EQ(next.state(), QProcess::Running);
+    uninstall.start(copy.Executable(), {"uninstall"});
+    ASSERT_TRUE(RunToEnd(uninstall, exitCode));
+    EXPECT_TRUE(RunToEnd(next, exitCode));
 }
 
 TEST(SingleInstance, ScreenTooSmall_EndsWithExitCodeOne) {
