@@ -2,6 +2,7 @@
 #include "app/about_box.h"
 #include "app/intro_form.h"
 #include "app/main_form.h"
+#include "content/ascii_case.h"
 #include "content/short_string.h"
 #include "controls/shared_palette.h"
 #include "platform/form.h"
@@ -18,14 +19,6 @@ namespace orvalis {
 
 namespace {
 constexpr const char* UninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Orvalis";
-
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 // What start-up acquired and the end of the program gives back, in reverse order, whichever way it ends.
 class TStartupResources {

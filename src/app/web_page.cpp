@@ -1,4 +1,5 @@
 #include "app/web_page.h"
+#include "content/ascii_case.h"
 #include "content/short_string.h"
 #include "platform/services.h"
 
@@ -8,22 +9,6 @@
 namespace orvalis {
 
 namespace {
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
-
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
 // The open command of the file type registered for web pages; none when there is no such type or command.
 std::optional<std::string> BrowserCommand(const TRegistry& registry) {
     std::string type;

@@ -1,4 +1,5 @@
 #include "content/idb_rec_file.h"
+#include "content/ascii_case.h"
 
 #include "content/idb_format.h"
 #include "content/idb_query.h"
@@ -110,9 +111,6 @@ TPathViews SplitPathViews(const char* path) {
     return v;
 }
 
-char UpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 bool IsAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }

@@ -1,18 +1,9 @@
 #include "reading/search_query.h"
+#include "content/ascii_case.h"
 #include "content/short_string.h"
 #include "reading/title_lines.h"
 
 namespace orvalis {
-
-namespace {
-std::string Capitals(std::string_view text) {
-    std::string result(text);
-    for (char& c : result)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return result;
-}
-} // namespace
 
 std::string TypedSearchQuery(std::string_view editText) {
     return "+" + std::string(ShortString(editText));
@@ -32,11 +23,11 @@ std::string RerunSearchText(std::string_view editText) {
 int BestTitleLine(const std::vector<std::string>& lines, std::string_view searched) {
     if (lines.empty())
         return -1;
-    const std::string wanted = Capitals(searched);
+    const std::string wanted = UpperAscii(searched);
     std::vector<std::string> titles;
     titles.reserve(lines.size());
     for (const std::string& line : lines)
-        titles.push_back(Capitals(TitleOfLine(line)));
+        titles.push_back(UpperAscii(TitleOfLine(line)));
     for (size_t i = 0; i < titles.size(); ++i)
         if (titles[i] == wanted)
             return static_cast<int>(i);

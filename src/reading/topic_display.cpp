@@ -1,4 +1,5 @@
 #include "reading/topic_display.h"
+#include "content/ascii_case.h"
 #include "content/short_string.h"
 #include "controls/bk_control.h"
 #include "controls/design_controls.h"
@@ -19,8 +20,8 @@ constexpr TColor HistoryColor = TColor::FromRgb(0xF0E2BD);
 
 // The first character in upper case, ASCII letters only.
 std::string CapitalizeFirst(std::string text) {
-    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
-        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    if (!text.empty())
+        text[0] = UpperAscii(text[0]);
     return text;
 }
 } // namespace
