@@ -26,11 +26,11 @@ std::array<int32_t, QuizRoundLength> DrawRound(const TRandomBelow& random) {
 
 TEST(DrawQuestionNumber, RoundsOfTheProgramGeneratorHaveTwelveDistinctNumbersInRange) {
     std::set<int32_t> seen;
-    for (unsigned seed = 1; seed <= 500; ++seed) {
-        std::srand(seed);
+    for (unsigned start = 1; start <= 500; ++start) {
+        std::srand(start);
         const auto round = DrawRound(ProgramRandomBelow);
         const std::set<int32_t> distinct(round.begin(), round.end());
-        ASSERT_EQ(distinct.size(), size_t(QuizRoundLength)) << "seed " << seed;
+        ASSERT_EQ(distinct.size(), size_t(QuizRoundLength)) << "start " << start;
         ASSERT_GE(*distinct.begin(), 1);
         ASSERT_LE(*distinct.rbegin(), QuizPoolSize);
         seen.insert(round.begin(), round.end());
