@@ -122,8 +122,6 @@ bool PrivateFolder(const QByteArray& path) {
            (info.st_mode & 077) == 0;
 }
 
-constexpr int LongestWord = 5; // "close"
-
 class QtSingleInstance;
 QtSingleInstance* FirstCopy = nullptr;
 
@@ -250,34 +248,21 @@ private:
             idle->start(InstanceIdleMilliseconds);
             QObject::connect(idle, &QTimer::timeout, socket, [this, socket] { Drop(socket); });
             QObject::connect(socket, &QLocalSocket::disconnected, socket, [this, socket] { Drop(socket); });
-            auto line = std::make_shared<QByteArray>();
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket, idle, line] {
+            auto reader = std::make_shared<TInstanceLineReader>();
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket, idle, reader] {
                 // A handler may run the message loop (closing does), which can delete the socket: every
                 // line is read first, and the messages are handed on from the loop once the socket's
                 // signal has returned, never from inside it.
                 std::vector<TInstanceMessage> messages;
-                bool tooLong = false;
                 char chunk[64];
                 qint64 count = 0;
-                while (!tooLong && (count = socket->read(chunk, sizeof chunk)) > 0) {
-                    for (qint64 i = 0; i < count; ++i) {
-                        if (chunk[i] == '\n') {
-                            // Only a whole line equal to one of the two words counts.
-                            if (*line == "show")
-                                messages.push_back(TInstanceMessage::imShow);
-                            else if (*line == "close")
-                                messages.push_back(TInstanceMessage::imClose);
-                            line->clear();
-                            idle->start(InstanceIdleMilliseconds);
-                        } else if (line->size() == LongestWord) {
-                            tooLong = true;
-                            break;
-                        } else {
-                            line->append(chunk[i]);
-                        }
-                    }
+                while (!reader->Overlong() && (count = socket->read(chunk, sizeof chunk)) > 0) {
+                    reader->Feed(chunk, static_cast<size_t>(count), messages);
+                    // Every complete line gives the connection its time again.
+                    if (std::find(chunk, chunk + count, '\n') != chunk + count)
+                        idle->start(InstanceIdleMilliseconds);
                 }
-                if (tooLong)
+                if (reader->Overlong())
                     Drop(socket);
                 if (messages.empty())
                     return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/instance_lines.h"
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -112,8 +114,7 @@ TFontRegistry* SetFontRegistry(TFontRegistry* service);
 
 // One running copy per user. The first copy listens on a local socket named after the window class and the
 // user, in a folder only the user can use; later copies find it and send it "show" or "close", one word a
-// line.
-enum class TInstanceMessage { imShow, imClose };
+// line (instance_lines.h reads them).
 
 // Connections the first copy holds at once, and the time a connection has to send a complete line.
 constexpr int InstanceConnectionBound = 8;
