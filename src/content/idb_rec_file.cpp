@@ -6,6 +6,7 @@
 #include "content/progress_gauge.h"
 #include "content/short_string.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -21,7 +22,7 @@ namespace {
 
 // Opens the file for reading only when it is a regular file: a FIFO or a device would block the start-up
 // for ever (opening a FIFO waits for a writer, so the test comes before the blocking mode is set).
-std::FILE* OpenRegularFile(const std::string& path) {
+std::FILE* OpenRegularFile(const std::string& path, uint64_t& size) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
@@ -31,6 +32,7 @@ std::FILE* OpenRegularFile(const std::string& path) {
         ::close(fd);
         return nullptr;
     }
+    size = static_cast<uint64_t>(info.st_size);
     std::FILE* file = ::fdopen(fd, "rb");
     if (file == nullptr)
         ::close(fd);
@@ -83,6 +85,9 @@ private:
     size_t FEnd = 0;
 };
 
+// The offsets of the strings take 63 bits of a record; no file reaches that far.
+constexpr uint64_t OffsetMask = (uint64_t(1) << 63) - 1;
+
 uint32_t LE(const unsigned char* p, int count) {
     uint32_t value = 0;
     for (int i = 0; i < count; ++i)
@@ -115,32 +120,44 @@ bool IsAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-void FreeRecord(TiDbRec* record) {
-    delete[] record->Path;
-    delete[] record->Text;
-    delete record;
-}
-
 } // namespace
 
-TiDbRecFile::TiDbRecFile() : Records("iDbRecs") {}
+TiDbRecFile::TiDbRecFile() = default;
 
-TiDbRecFile::~TiDbRecFile() {
-    FreeRecords();
-}
+TiDbRecFile::~TiDbRecFile() = default;
 
 void TiDbRecFile::FreeRecords() {
-    for (int32_t pos = Records.Count(); pos >= 1; --pos) {
-        FreeRecord(static_cast<TiDbRec*>(Records.Get(pos)));
-        Records.Put(pos, nullptr);
-        Records.Delete(pos);
-    }
+    std::vector<TStoredRecord>().swap(FRecords);
+    FStrings.reset();
     FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
+}
+
+const char* TiDbRecFile::PathOf(const TStoredRecord& record) const {
+    return record.PathLen == 0 ? nullptr : FStrings.get() + record.Offset;
+}
+
+TiDbRec TiDbRecFile::Copy(const TStoredRecord& record) const {
+    TiDbRec copy;
+    copy.Id = record.Id;
+    copy.PathLen = record.PathLen;
+    copy.TextLen = record.TextLen;
+    copy.Path = const_cast<char*>(PathOf(record));
+    if (record.TextLen > 0)
+        copy.Text = FStrings.get() + record.Offset + (record.PathLen == 0 ? 0 : record.PathLen + 1u);
+    copy.Selected = record.Selected;
+    return copy;
+}
+
+TiDbRec TiDbRecFile::Record(int32_t index) const {
+    if (index < 1 || index > RecordCount())
+        return {};
+    return Copy(FRecords[static_cast<size_t>(index) - 1]);
 }
 
 bool TiDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
     FreeRecords();
-    std::FILE* file = OpenRegularFile(path);
+    uint64_t fileSize = 0;
+    std::FILE* file = OpenRegularFile(path, fileSize);
     if (file == nullptr)
         return false;
     TBlockReader reader(file);
@@ -150,53 +167,89 @@ bool TiDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
         std::fclose(file);
         return false;
     }
-    // The count is only a promise of the file: nothing is allocated from it. A negative count marks a damaged
-    // file; its records are read until the data ends and the load reports failure.
+    // The count is only a promise of the file: nothing is allocated from it beyond what the file's size
+    // allows. A negative count marks a damaged file; its records are read until the data ends and the load
+    // reports failure.
     const auto recordCount = static_cast<int32_t>(LE(countBytes, 4));
     const bool damagedCount = recordCount < 0;
     bool ok = !damagedCount;
+
+    // Every record takes at least its 8-byte header from the file and gives at most its path and text with
+    // two terminating zeros, so the file's size bounds both the record array and the block of strings.
+    // Reserved pages that stay unwritten cost no memory.
+    const uint64_t room = fileSize > 4 ? fileSize - 4 : 0;
+    const uint64_t most = std::min<uint64_t>({room / RecordHeaderLen, uint64_t(INT32_MAX),
+                                              damagedCount ? uint64_t(INT32_MAX) : uint64_t(recordCount)});
+    try {
+        FRecords.reserve(static_cast<size_t>(most));
+    } catch (const std::bad_alloc&) {
+        std::fclose(file);
+        return false;
+    }
+    FStrings.reset(room == 0 ? nullptr : static_cast<char*>(std::malloc(room)));
+    if (room > 0 && FStrings == nullptr) {
+        FreeRecords();
+        std::fclose(file);
+        return false;
+    }
+    uint64_t used = 0;
+
     if (gauge != nullptr) {
         gauge->SetProgress(0);
         gauge->Show();
     }
     for (int64_t i = 1; damagedCount || i <= recordCount; ++i) {
         unsigned char header[RecordHeaderLen];
-        if (!reader.Read(reinterpret_cast<char*>(header), RecordHeaderLen, false)) {
+        if (FRecords.size() == most || !reader.Read(reinterpret_cast<char*>(header), RecordHeaderLen, false)) {
             ok = false;
             break;
         }
-        auto* record = new (std::nothrow) TiDbRec;
-        if (record == nullptr) {
+        TStoredRecord record{};
+        record.Offset = used & OffsetMask;
+        record.PathLen = static_cast<uint16_t>(LE(header + 4, 2));
+        record.TextLen = static_cast<uint16_t>(LE(header + 6, 2));
+        // An empty record keeps no id.
+        record.Id = record.PathLen == 0 && record.TextLen == 0 ? 0 : LE(header, 4);
+        const uint64_t need = (record.PathLen == 0 ? 0 : record.PathLen + 1u) +
+                              (record.TextLen == 0 ? 0 : record.TextLen + 1u);
+        // The file can only outgrow its size while it is read; the rest is then not read.
+        if (need > room - used) {
             ok = false;
             break;
         }
-        record->Id = LE(header, 4);
-        record->PathLen = static_cast<uint16_t>(LE(header + 4, 2));
-        record->TextLen = static_cast<uint16_t>(LE(header + 6, 2));
-        if (record->PathLen > 0)
-            record->Path = new (std::nothrow) char[record->PathLen + 1];
-        if (record->TextLen > 0)
-            record->Text = new (std::nothrow) char[record->TextLen + 1];
-        if (record->PathLen == 0 && record->TextLen == 0)
-            record->Id = 0;
-        const bool allocated = (record->PathLen == 0 || record->Path != nullptr) &&
-                               (record->TextLen == 0 || record->Text != nullptr);
-        if (!allocated || !reader.Read(record->Path, record->PathLen, true) ||
-            !reader.Read(record->Text, record->TextLen, true) || !Records.Add(record)) {
-            FreeRecord(record);
-            ok = false;
-            break;
+        char* strings = FStrings.get();
+        if (record.PathLen > 0) {
+            if (!reader.Read(strings + used, record.PathLen, true)) {
+                ok = false;
+                break;
+            }
+            used += record.PathLen;
+            strings[used++] = '\0';
         }
-        if (record->Path != nullptr)
-            record->Path[record->PathLen] = '\0';
-        if (record->Text != nullptr)
-            record->Text[record->TextLen] = '\0';
+        if (record.TextLen > 0) {
+            if (!reader.Read(strings + used, record.TextLen, true)) {
+                ok = false;
+                break;
+            }
+            used += record.TextLen;
+            strings[used++] = '\0';
+        }
+        FRecords.push_back(record);
         if (gauge != nullptr) {
             if (!damagedCount)
                 gauge->SetProgress(static_cast<int32_t>(static_cast<double>(i) / recordCount * 100.0));
             gauge->ProcessMessages();
         }
     }
+    // The block gives back what the records did not fill; shrinking keeps it in place.
+    if (used == 0)
+        FStrings.reset();
+    else if (used < room)
+        if (char* shrunk = static_cast<char*>(std::realloc(FStrings.get(), used))) {
+            // realloc hands back the block, moved or not; the records hold offsets, not addresses.
+            (void)FStrings.release();
+            FStrings.reset(shrunk);
+        }
     if (gauge != nullptr)
         gauge->Hide();
     std::fclose(file);
@@ -208,17 +261,12 @@ TPathLevels TiDbRecFile::SplitPath(const char* path) {
     return {std::string(v.L1), std::string(v.L2), std::string(v.L3), std::string(v.L4)};
 }
 
-bool TiDbRecFile::IsSelected(int32_t index) {
-    const auto* record = static_cast<const TiDbRec*>(Records.Get(index));
-    return record != nullptr && record->Selected;
-}
-
 void TiDbRecFile::SelectAll() {
-    const int32_t n = Records.Count();
+    const int32_t n = RecordCount();
     // The count is exact, so when it equals the number of records every flag is already set.
     if (FSelectedCount != n)
-        for (int32_t i = 1; i <= n; ++i)
-            static_cast<TiDbRec*>(Records.Get(i))->Selected = true;
+        for (TStoredRecord& record : FRecords)
+            record.Selected = true;
     FSelectedCount = n;
     if (n == 0) {
         FCursorOrdinal = FCursorIndex = 0;
@@ -231,19 +279,18 @@ void TiDbRecFile::SelectAll() {
 }
 
 void TiDbRecFile::SelectNone() {
-    const int32_t n = Records.Count();
-    for (int32_t i = 1; i <= n; ++i)
-        static_cast<TiDbRec*>(Records.Get(i))->Selected = false;
+    for (TStoredRecord& record : FRecords)
+        record.Selected = false;
     FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
 }
 
 void TiDbRecFile::SelectSection(char code) {
     FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
-    const int32_t n = Records.Count();
+    const int32_t n = RecordCount();
     for (int32_t i = 1; i <= n; ++i) {
-        auto* record = static_cast<TiDbRec*>(Records.Get(i));
-        record->Selected = record->Path != nullptr && record->Path[0] == code;
-        if (!record->Selected)
+        TStoredRecord& record = FRecords[static_cast<size_t>(i) - 1];
+        record.Selected = record.PathLen != 0 && PathOf(record)[0] == code;
+        if (!record.Selected)
             continue;
         ++FSelectedCount;
         if (FCursorOrdinal == 0) {
@@ -254,7 +301,7 @@ void TiDbRecFile::SelectSection(char code) {
 }
 
 int32_t TiDbRecFile::FindSelected(int32_t ordinal) {
-    const int32_t n = Records.Count();
+    const int32_t n = RecordCount();
     const int32_t s = FSelectedCount;
     // Only ordinals 1 to the selected count have a record: walking for one below would hand back the first
     // record, and for one above the count the backward walk would stop on the last record, selected or not.
@@ -314,19 +361,17 @@ void TiDbRecFile::GetSelected(int32_t ordinal, TiDbRec& record) {
         record = TiDbRec{};
         return;
     }
-    record = *static_cast<const TiDbRec*>(Records.Get(index));
+    record = Copy(FRecords[static_cast<size_t>(index) - 1]);
 }
 
 void TiDbRecFile::ListTitles(TTitleSelector selector, std::vector<std::string>& list) {
     list.clear();
     int32_t ordinal = 0;
-    const int32_t n = Records.Count();
-    for (int32_t i = 1; i <= n; ++i) {
-        const auto* record = static_cast<const TiDbRec*>(Records.Get(i));
-        if (!record->Selected)
+    for (const TStoredRecord& record : FRecords) {
+        if (!record.Selected)
             continue;
         ++ordinal;
-        const TPathViews v = SplitPathViews(record->Path);
+        const TPathViews v = SplitPathViews(PathOf(record));
         if (!v.L3.empty() || !v.L4.empty() || v.L2.empty())
             continue;
         if (selector == TTitleSelector::tsBook && v.L1 == "4")
@@ -348,12 +393,10 @@ bool TiDbRecFile::HasInitial(char letter) {
 
 uint32_t TiDbRecFile::InitialLetters() {
     uint32_t letters = 0;
-    const int32_t n = Records.Count();
-    for (int32_t i = 1; i <= n; ++i) {
-        const auto* record = static_cast<const TiDbRec*>(Records.Get(i));
-        if (!record->Selected)
+    for (const TStoredRecord& record : FRecords) {
+        if (!record.Selected)
             continue;
-        const TPathViews v = SplitPathViews(record->Path);
+        const TPathViews v = SplitPathViews(PathOf(record));
         if (!v.L2.empty() && IsAsciiLetter(v.L2[0]))
             letters |= 1u << (UpperAscii(v.L2[0]) - 'A');
     }
@@ -361,13 +404,13 @@ uint32_t TiDbRecFile::InitialLetters() {
 }
 
 template <typename Match> void TiDbRecFile::SelectWhere(TProgressGauge* gauge, Match&& match) {
-    const int32_t n = Records.Count();
+    const int32_t n = RecordCount();
     for (int32_t i = 1; i <= n; ++i) {
-        auto* record = static_cast<TiDbRec*>(Records.Get(i));
-        record->Selected = false;
-        const TPathViews v = SplitPathViews(record->Path);
-        record->Selected = match(*record, v);
-        if (record->Selected) {
+        TStoredRecord& stored = FRecords[static_cast<size_t>(i) - 1];
+        const TiDbRec record = Copy(stored);
+        const TPathViews v = SplitPathViews(record.Path);
+        stored.Selected = match(record, v);
+        if (stored.Selected) {
             if (FCursorOrdinal == 0) {
                 FCursorOrdinal = 1;
                 FCursorIndex = i;

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "content/idb_rec.h"
-#include "content/pointer_chain.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +29,9 @@ enum class TTitleSelector : int {
 };
 
 // The record database held in memory: every record in file order, a selection flag per record and a lookup
-// cursor that makes walking the selection in order cost one step per record.
+// cursor that makes walking the selection in order cost one step per record. The records lie in one array
+// of 16 bytes each and their paths and texts, zero-terminated, in one block, so that a file of many small
+// or empty records takes no more than about twice its size and every pass walks memory in order.
 class TiDbRecFile {
 public:
     TiDbRecFile();
@@ -67,17 +70,33 @@ public:
     int32_t SelectedCount() const { return FSelectedCount; }
     int32_t CursorOrdinal() const { return FCursorOrdinal; }
     int32_t CursorIndex() const { return FCursorIndex; }
-    int32_t RecordCount() const { return Records.Count(); }
-    // The record at the 1-based index into all records, or null; for tools that inspect the whole file.
-    const TiDbRec* Record(int32_t index) { return static_cast<const TiDbRec*>(Records.Get(index)); }
+    int32_t RecordCount() const { return static_cast<int32_t>(FRecords.size()); }
+    // A copy of the record at the 1-based index into all records, sharing its buffers, or an all-zero
+    // record; for tools that inspect the whole file.
+    TiDbRec Record(int32_t index) const;
 
 private:
+    struct TStoredRecord {
+        uint64_t Offset : 63; // of the path in FStrings; the text follows the path's terminating zero
+        uint64_t Selected : 1;
+        uint32_t Id;
+        uint16_t PathLen;
+        uint16_t TextLen;
+    };
+    static_assert(sizeof(TStoredRecord) == 16);
+    struct TFree {
+        void operator()(char* block) const { std::free(block); }
+    };
+
     void FreeRecords();
-    bool IsSelected(int32_t index);
+    bool IsSelected(int32_t index) const { return FRecords[static_cast<size_t>(index) - 1].Selected; }
+    const char* PathOf(const TStoredRecord& record) const;
+    TiDbRec Copy(const TStoredRecord& record) const;
     template <typename Match> void SelectWhere(TProgressGauge* gauge, Match&& match);
     template <typename Match> void SelectByTerms(TiDbQuery& query, TProgressGauge* gauge, Match&& match);
 
-    TPointerChain Records;
+    std::vector<TStoredRecord> FRecords;
+    std::unique_ptr<char, TFree> FStrings;
     int32_t FCursorOrdinal = 0;
     int32_t FCursorIndex = 0;
     int32_t FSelectedCount = 0;

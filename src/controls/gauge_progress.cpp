@@ -17,6 +17,10 @@ void TGaugeProgress::Hide() {
 }
 
 void TGaugeProgress::ProcessMessages() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now - FLastMessages < MessageInterval)
+        return;
+    FLastMessages = now;
     Application().ProcessMessages();
 }
 

@@ -108,9 +108,9 @@ TEST(VisualCheck, BundledTopic_PaintsAtTheThreeLayoutWidths) {
     ASSERT_TRUE(book.LoadFromFile(std::string(folder) + "/D/iDbRecs.dat", nullptr));
     std::string text;
     for (int32_t i = 1; i <= book.RecordCount() && text.empty(); ++i) {
-        const TiDbRec* record = book.Record(i);
-        if (std::string_view(record->Path, record->PathLen) == "1|Bloedarmoede")
-            text.assign(record->Text, record->TextLen);
+        const TiDbRec record = book.Record(i);
+        if (std::string_view(record.Path, record.PathLen) == "1|Bloedarmoede")
+            text.assign(record.Text, record.TextLen);
     }
     ASSERT_FALSE(text.empty());
     SetProgramFolder(folder);

@@ -253,12 +253,12 @@ int Dump(const std::vector<std::string>& args, const std::map<std::string, std::
     const bool loaded = LoadDatabase(args[0], db, err);
     std::string text;
     for (int32_t i = 1; i <= db.RecordCount(); ++i) {
-        const TiDbRec* r = db.Record(i);
-        if (r->Path != nullptr)
-            text += r->Path;
+        const TiDbRec r = db.Record(i);
+        if (r.Path != nullptr)
+            text += r.Path;
         text += '\t';
-        for (uint16_t k = 0; k < r->TextLen; ++k)
-            text += (r->Text[k] == '\r' || r->Text[k] == '\n') ? ' ' : r->Text[k];
+        for (uint16_t k = 0; k < r.TextLen; ++k)
+            text += (r.Text[k] == '\r' || r.Text[k] == '\n') ? ' ' : r.Text[k];
         text += '\n';
     }
     std::string error;
