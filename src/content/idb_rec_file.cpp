@@ -364,25 +364,59 @@ void TiDbRecFile::GetSelected(int32_t ordinal, TiDbRec& record) {
     record = Copy(FRecords[static_cast<size_t>(index) - 1]);
 }
 
-void TiDbRecFile::ListTitles(TTitleSelector selector, std::vector<std::string>& list) {
-    list.clear();
+namespace {
+
+// The bit of InitialLetters for a title: bit 0 for "A" to bit 25 for "Z", nothing for other beginnings.
+uint32_t InitialBit(std::string_view title) {
+    return !title.empty() && IsAsciiLetter(title[0]) ? 1u << (UpperAscii(title[0]) - 'A') : 0u;
+}
+
+void AppendTitleLine(std::vector<std::string>& list, int32_t ordinal, std::string_view title) {
+    std::string entry = std::to_string(ordinal);
+    entry += '|';
+    entry += title;
+    list.push_back(std::move(entry));
+}
+
+} // namespace
+
+// Walks the selection in file order with the running ordinal that counts every selected record, handing each
+// selected record's ordinal and path levels to visit.
+template <typename Visit> void TiDbRecFile::ForEachTopic(Visit&& visit) const {
     int32_t ordinal = 0;
     for (const TStoredRecord& record : FRecords) {
         if (!record.Selected)
             continue;
         ++ordinal;
-        const TPathViews v = SplitPathViews(PathOf(record));
-        if (!v.L3.empty() || !v.L4.empty() || v.L2.empty())
-            continue;
-        if (selector == TTitleSelector::tsBook && v.L1 == "4")
-            continue;
-        if (selector == TTitleSelector::tsQuorindex && v.L1 != "4")
-            continue;
-        std::string entry = std::to_string(ordinal);
-        entry += '|';
-        entry += v.L2;
-        list.push_back(std::move(entry));
+        visit(ordinal, SplitPathViews(PathOf(record)));
     }
+}
+
+void TiDbRecFile::ListTitles(TTitleSelector selector, std::vector<std::string>& list, uint32_t* initials) {
+    list.clear();
+    uint32_t letters = 0;
+    ForEachTopic([&](int32_t ordinal, const TPathViews& v) {
+        letters |= InitialBit(v.L2);
+        if (!v.L3.empty() || !v.L4.empty() || v.L2.empty())
+            return;
+        if (selector == TTitleSelector::tsBook && v.L1 == "4")
+            return;
+        if (selector == TTitleSelector::tsQuorindex && v.L1 != "4")
+            return;
+        AppendTitleLine(list, ordinal, v.L2);
+    });
+    if (initials != nullptr)
+        *initials = letters;
+}
+
+void TiDbRecFile::ListBookAndQuorindexTitles(std::vector<std::string>& book, std::vector<std::string>& quorindex) {
+    book.clear();
+    quorindex.clear();
+    ForEachTopic([&](int32_t ordinal, const TPathViews& v) {
+        if (!v.L3.empty() || !v.L4.empty() || v.L2.empty())
+            return;
+        AppendTitleLine(v.L1 == "4" ? quorindex : book, ordinal, v.L2);
+    });
 }
 
 bool TiDbRecFile::HasInitial(char letter) {
@@ -393,13 +427,7 @@ bool TiDbRecFile::HasInitial(char letter) {
 
 uint32_t TiDbRecFile::InitialLetters() {
     uint32_t letters = 0;
-    for (const TStoredRecord& record : FRecords) {
-        if (!record.Selected)
-            continue;
-        const TPathViews v = SplitPathViews(PathOf(record));
-        if (!v.L2.empty() && IsAsciiLetter(v.L2[0]))
-            letters |= 1u << (UpperAscii(v.L2[0]) - 'A');
-    }
+    ForEachTopic([&](int32_t, const TPathViews& v) { letters |= InitialBit(v.L2); });
     return letters;
 }
 

@@ -55,7 +55,10 @@ public:
     // A copy of the record at the ordinal sharing its buffers, or an all-zero record.
     void GetSelected(int32_t ordinal, TiDbRec& record);
     // Fills the list with "ordinal|title" for the listed topic records of the selection, in file order.
-    void ListTitles(TTitleSelector selector, std::vector<std::string>& list);
+    // With initials, also sets them to InitialLetters() from the same pass.
+    void ListTitles(TTitleSelector selector, std::vector<std::string>& list, uint32_t* initials = nullptr);
+    // ListTitles of tsBook and of tsQuorindex at once, in one pass.
+    void ListBookAndQuorindexTitles(std::vector<std::string>& book, std::vector<std::string>& quorindex);
     // Whether a selected record's title begins with the ASCII letter, compared without case.
     bool HasInitial(char letter);
     // The ASCII letters that begin a selected record's title, compared without case: bit 0 for "A" to bit
@@ -92,6 +95,7 @@ private:
     bool IsSelected(int32_t index) const { return FRecords[static_cast<size_t>(index) - 1].Selected; }
     const char* PathOf(const TStoredRecord& record) const;
     TiDbRec Copy(const TStoredRecord& record) const;
+    template <typename Visit> void ForEachTopic(Visit&& visit) const;
     template <typename Match> void SelectWhere(TProgressGauge* gauge, Match&& match);
     template <typename Match> void SelectByTerms(TiDbQuery& query, TProgressGauge* gauge, Match&& match);
 

@@ -53,8 +53,9 @@ void TGauge::SetProgress(int32_t value) {
         return;
     const int before = PercentDone();
     FProgress = value;
+    // The gauge shows the progress of work that handles no messages meanwhile.
     if (PercentDone() != before)
-        Repaint();
+        RepaintNow();
 }
 
 int TGauge::PercentDone() const {

@@ -5,7 +5,18 @@
 namespace orvalis {
 
 void TGaugeProgress::SetProgress(int32_t progress) {
-    FGauge.SetProgress(progress);
+    FPending = progress;
+    FHasPending = true;
+    if (TClock::now() - FLastProgress >= FrameInterval)
+        ShowPending();
+}
+
+void TGaugeProgress::ShowPending() {
+    if (!FHasPending)
+        return;
+    FHasPending = false;
+    FLastProgress = TClock::now();
+    FGauge.SetProgress(FPending);
 }
 
 void TGaugeProgress::Show() {
@@ -13,14 +24,18 @@ void TGaugeProgress::Show() {
 }
 
 void TGaugeProgress::Hide() {
+    ShowPending();
     FGauge.Hide();
 }
 
 void TGaugeProgress::ProcessMessages() {
-    const auto now = std::chrono::steady_clock::now();
-    if (now - FLastMessages < MessageInterval)
+    const TClock::time_point now = TClock::now();
+    if (FPending == FProcessedProgress && now - FLastMessages < FrameInterval)
         return;
+    FProcessedProgress = FPending;
     FLastMessages = now;
+    // The gauge shows the latest progress before the window repaints.
+    ShowPending();
     Application().ProcessMessages();
 }
 

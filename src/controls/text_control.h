@@ -62,6 +62,7 @@ public:
     const TStringList& Items() const { return FItems; }
     void SetItems(const TStringList& value) { FItems.Assign(value); }
     void SetItems(const std::vector<std::string>& value) { FItems.Assign(value); }
+    void SetItems(std::vector<std::string>&& value) { FItems.Assign(std::move(value)); }
     int ItemHeight() const { return FItemHeight; }
     void SetItemHeight(int value) { SetProperty(FItemHeight, value, &GCustomTextControl::PaintNow); }
     // Kept for the form's description: the lines always stay in the order given.

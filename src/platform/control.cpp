@@ -5,6 +5,7 @@
 #include "platform/qt_keys.h"
 #include "platform/qt_text.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
@@ -38,21 +39,25 @@ protected:
         FControl.Paint(canvas);
     }
     void mousePressEvent(QMouseEvent* e) override {
+        const TPaintBatch batch;
         const QPoint p = e->position().toPoint();
         if (e->button() == Qt::LeftButton)
             FPressedInside = true;
         FControl.MouseDown(ButtonOf(e->button()), ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
     }
     void mouseDoubleClickEvent(QMouseEvent* e) override {
+        const TPaintBatch batch;
         mousePressEvent(e);
         if (e->button() == Qt::LeftButton)
             FControl.DblClick();
     }
     void mouseMoveEvent(QMouseEvent* e) override {
+        const TPaintBatch batch;
         const QPoint p = e->position().toPoint();
         FControl.MouseMove(ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y());
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
+        const TPaintBatch batch;
         const QPoint p = e->position().toPoint();
         const bool click = e->button() == Qt::LeftButton && FPressedInside && rect().contains(p);
         if (e->button() == Qt::LeftButton)
@@ -61,8 +66,14 @@ protected:
         if (click)
             FControl.Click();
     }
-    void enterEvent(QEnterEvent*) override { FControl.MouseEnter(); }
-    void leaveEvent(QEvent*) override { FControl.MouseLeave(); }
+    void enterEvent(QEnterEvent*) override {
+        const TPaintBatch batch;
+        FControl.MouseEnter();
+    }
+    void leaveEvent(QEvent*) override {
+        const TPaintBatch batch;
+        FControl.MouseLeave();
+    }
 
 private:
     TControl& FControl;
@@ -239,7 +250,32 @@ void TControl::Invalidate() {
 }
 
 void TControl::Repaint() {
+    if (TPaintBatch::Open())
+        FWidget->update();
+    else
+        FWidget->repaint();
+}
+
+void TControl::RepaintNow() {
     FWidget->repaint();
+}
+
+namespace {
+int PaintBatchDepth = 0;
+}
+
+TPaintBatch::TPaintBatch() {
+    ++PaintBatchDepth;
+}
+
+TPaintBatch::~TPaintBatch() {
+    // The marked controls paint through the window's pending update, each once.
+    if (--PaintBatchDepth == 0)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+bool TPaintBatch::Open() {
+    return PaintBatchDepth > 0;
 }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

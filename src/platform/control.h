@@ -55,6 +55,20 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 // Underneath it is a widget; where Paint draws nothing the parent shows through.
 // Ownership: a control created with a parent belongs to it (create it with new); the parent deletes its
 // remaining children when it is destroyed. A control destroyed earlier leaves its parent by itself.
+// Repaints asked for at once while a batch is open are gathered, and every control that asked is painted once
+// when the outermost batch closes (or before, when messages are handled in between). Every report of the
+// mouse or the keyboard to a control is handled inside a batch, so a reading action that changes a list five
+// times paints it once, still before the action returns.
+class TPaintBatch {
+public:
+    TPaintBatch();
+    ~TPaintBatch();
+    TPaintBatch(const TPaintBatch&) = delete;
+    TPaintBatch& operator=(const TPaintBatch&) = delete;
+
+    static bool Open();
+};
+
 class TControl : public TObject {
 public:
     explicit TControl(TWinControl* parent = nullptr);
@@ -121,9 +135,11 @@ public:
     // The palette the control wants selected when it paints; none by default.
     virtual const TPalette* GetPalette() const { return nullptr; }
 
-    // Deferred repaint / repaint at once.
+    // Deferred repaint / repaint at once. Inside a paint batch "at once" means when the batch closes.
     void Invalidate();
     void Repaint();
+    // Repaints now even inside a paint batch: for work that shows its progress while no messages are handled.
+    void RepaintNow();
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

@@ -28,6 +28,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
+        const TPaintBatch batch;
         TShiftState shift = 0;
         if (e->modifiers() & Qt::ShiftModifier)
             shift |= uint8_t(TShiftFlag::ssShift);

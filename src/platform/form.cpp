@@ -42,6 +42,7 @@ protected:
                 FForm.OnDeactivate(&FForm);
             break;
         case QEvent::KeyRelease: {
+            const TPaintBatch batch;
             const auto* key = static_cast<QKeyEvent*>(event);
             // Auto-repeat sends releases while the key is still held.
             if (key->isAutoRepeat() || !FForm.OnKeyUp)

@@ -485,10 +485,30 @@ void QtCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic) {
 }
 
 void QtCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect, TCopyMode mode) {
-    const TRect d = Normalized(dest);
+    TRect d = Normalized(dest);
     if (d.IsEmpty())
         return;
-    QImage s = QtImage(source).copy(ToQRect(Normalized(sourceRect))).convertToFormat(QImage::Format_RGB32);
+    QRect from = ToQRect(Normalized(sourceRect));
+    if (from.width() == d.Width() && from.height() == d.Height()) {
+        // An unscaled copy takes only the part of the source that lands where the device can show it: a
+        // control paints its own small part of a whole page picture many times.
+        const QPainter& p = Painter();
+        QRect shown(0, 0, p.device()->width(), p.device()->height());
+        bool invertible = false;
+        const QTransform toLogical = p.combinedTransform().inverted(&invertible);
+        if (invertible) {
+            shown = toLogical.mapRect(shown);
+            if (p.hasClipping())
+                shown &= p.clipBoundingRect().toAlignedRect();
+            const QRect target = ToQRect(d);
+            const QRect visible = target & shown;
+            if (visible.isEmpty())
+                return;
+            from = QRect(from.topLeft() + (visible.topLeft() - target.topLeft()), visible.size());
+            d = Bounds(visible.x(), visible.y(), visible.width(), visible.height());
+        }
+    }
+    QImage s = QtImage(source).copy(from).convertToFormat(QImage::Format_RGB32);
     if (s.isNull()) {
         s = QImage(d.Width(), d.Height(), QImage::Format_RGB32);
         s.fill(Qt::black);

@@ -9,6 +9,13 @@ TStringList& TStringList::Assign(const std::vector<std::string>& lines) {
     return *this;
 }
 
+TStringList& TStringList::Assign(std::vector<std::string>&& lines) {
+    if (&lines != &FLines)
+        FLines = std::move(lines);
+    Changed();
+    return *this;
+}
+
 const std::string& TStringList::operator[](int index) const {
     static const std::string none;
     return index >= 0 && index < Count() ? FLines[static_cast<size_t>(index)] : none;

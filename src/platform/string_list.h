@@ -19,6 +19,7 @@ public:
     TStringList& operator=(const TStringList& other) { return Assign(other.FLines); }
 
     TStringList& Assign(const std::vector<std::string>& lines);
+    TStringList& Assign(std::vector<std::string>&& lines);
     TStringList& Assign(const TStringList& other) { return Assign(other.FLines); }
 
     int Count() const { return static_cast<int>(FLines.size()); }

@@ -82,8 +82,9 @@ void TContentsPane::ShowContentBtnClick(TObject* Sender) {
                 if (FTopic)
                     FTopic->ShowOrdinal(1);
             } else {
-                // Every letter's HasInitial at once, in one pass over the records.
-                const uint32_t initials = file->InitialLetters();
+                // Every letter's HasInitial at once, from the pass that lists the titles.
+                uint32_t initials = 0;
+                std::vector<std::string> lines = SortedTitleLines(*file, TTitleSelector::tsAll, &initials);
                 TBaseBtn* first = nullptr;
                 for (int i = 0; i < LetterCount; ++i) {
                     TBaseBtn* button = BaseBtns[static_cast<size_t>(i)];
@@ -91,10 +92,9 @@ void TContentsPane::ShowContentBtnClick(TObject* Sender) {
                     if (!first && button->Enabled())
                         first = button;
                 }
-                const std::vector<std::string> lines = SortedTitleLines(*file, TTitleSelector::tsAll);
                 ContentLst->Items().BeginUpdate();
                 ContentLst->Clear();
-                ContentLst->SetItems(lines);
+                ContentLst->SetItems(std::move(lines));
                 ContentLst->Items().EndUpdate();
                 ContentLst->SetItemIndex(-1);
                 if (first)

@@ -115,8 +115,10 @@ void TCrossReferences::StartHLQuerySearchBtnClick(TObject* Sender) {
                 if (FTopic)
                     FTopic->ShowOrdinal(1);
             } else {
-                HLQueryResultsLst1->SetItems(SortedTitleLines(*file, TTitleSelector::tsBook));
-                HLQueryResultsLst2->SetItems(SortedTitleLines(*file, TTitleSelector::tsQuorindex));
+                std::vector<std::string> book, quorindex;
+                SortedBookAndQuorindexLines(*file, book, quorindex);
+                HLQueryResultsLst1->SetItems(std::move(book));
+                HLQueryResultsLst2->SetItems(std::move(quorindex));
                 GTextControl* active = HLQueryResultsLst1->Items().Count() > 0   ? HLQueryResultsLst1
                                        : HLQueryResultsLst2->Items().Count() > 0 ? HLQueryResultsLst2
                                                                                  : nullptr;

@@ -118,10 +118,9 @@ void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
                 if (FTopic)
                     FTopic->ShowOrdinal(1);
             } else {
-                const std::vector<std::string> lines = SortedTitleLines(*file, TTitleSelector::tsAll);
-                QueryResultsLst->SetItems(lines);
+                QueryResultsLst->SetItems(SortedTitleLines(*file, TTitleSelector::tsAll));
                 if (typed) {
-                    const int best = BestTitleLine(lines, SearchEdit->Text());
+                    const int best = BestTitleLine(QueryResultsLst->Items().Lines(), SearchEdit->Text());
                     QueryResultsLst->SetItemIndex(best);
                     QueryResultsLst->SetTopIndex(best > 0 ? best - 1 : best);
                 } else {

@@ -73,12 +73,25 @@ void SortTitleLines(std::vector<std::string>& lines, int lo, int hi) {
     }
 }
 
-std::vector<std::string> SortedTitleLines(TiDbRecFile& file, TTitleSelector selector) {
-    std::vector<std::string> lines;
-    file.ListTitles(selector, lines);
+namespace {
+void SortAll(std::vector<std::string>& lines) {
     if (!lines.empty())
         SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
+}
+} // namespace
+
+std::vector<std::string> SortedTitleLines(TiDbRecFile& file, TTitleSelector selector, uint32_t* initials) {
+    std::vector<std::string> lines;
+    file.ListTitles(selector, lines, initials);
+    SortAll(lines);
     return lines;
+}
+
+void SortedBookAndQuorindexLines(TiDbRecFile& file, std::vector<std::string>& book,
+                                 std::vector<std::string>& quorindex) {
+    file.ListBookAndQuorindexTitles(book, quorindex);
+    SortAll(book);
+    SortAll(quorindex);
 }
 
 } // namespace orvalis

@@ -24,6 +24,11 @@ void SortTitleLines(std::vector<std::string>& lines, int lo, int hi);
 
 // The title lines of the selection's records of one kind ("ordinal|title"), sorted by title: what every
 // list of the left column shows.
-std::vector<std::string> SortedTitleLines(TiDbRecFile& file, TTitleSelector selector);
+// With initials, the selection's InitialLetters come from the same pass.
+std::vector<std::string> SortedTitleLines(TiDbRecFile& file, TTitleSelector selector,
+                                          uint32_t* initials = nullptr);
+// The sorted lines of tsBook and of tsQuorindex, from one pass.
+void SortedBookAndQuorindexLines(TiDbRecFile& file, std::vector<std::string>& book,
+                                 std::vector<std::string>& quorindex);
 
 } // namespace orvalis

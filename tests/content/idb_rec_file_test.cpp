@@ -359,6 +359,29 @@ TEST_F(RecFileTest, ListTitles_SelectorsAndOrdinals) {
     Db.SelectSection('3');
     Db.ListTitles(TTitleSelector::tsAll, list);
     EXPECT_EQ(list, (std::vector<std::string>{"1|Zink", "2|ijzer"}));
+
+    // The one-pass forms give what the separate passes give.
+    for (const char section : {'\0', '1', '3'}) {
+        section ? Db.SelectSection(section) : Db.SelectAll();
+        uint32_t initials = 0xFFFFFFFF;
+        std::vector<std::string> with, book{"stale"}, quorindex{"stale"}, separate;
+        Db.ListTitles(TTitleSelector::tsAll, with, &initials);
+        Db.ListTitles(TTitleSelector::tsAll, separate);
+        EXPECT_EQ(with, separate);
+        EXPECT_EQ(initials, Db.InitialLetters()) << section;
+        Db.ListBookAndQuorindexTitles(book, quorindex);
+        Db.ListTitles(TTitleSelector::tsBook, separate);
+        EXPECT_EQ(book, separate) << section;
+        Db.ListTitles(TTitleSelector::tsQuorindex, separate);
+        EXPECT_EQ(quorindex, separate) << section;
+    }
+    // Extra texts count for the letters, although only topics are listed.
+    ASSERT_TRUE(Load({{1, "1|Acne", "a"}, {2, "1|Blaas|Blaas", "b"}}));
+    Db.SelectAll();
+    uint32_t initials = 0;
+    Db.ListTitles(TTitleSelector::tsAll, list, &initials);
+    EXPECT_EQ(list, std::vector<std::string>{"1|Acne"});
+    EXPECT_EQ(initials, 0b11u);
 }
 
 TEST_F(RecFileTest, HasInitial_AsciiLettersOnly) {

@@ -99,6 +99,65 @@ TEST(Control, MouseReports_ReachTheEventsAndAClickNeedsPressAndReleaseInside) {
     EXPECT_EQ(log, (std::vector<std::string>{"down 0 9 5,6", "up 7,8", "click", "down 0 8 5,6", "up 70,8"}));
 }
 
+// Counts the paints it receives; Paint is what the window system calls.
+class PaintCounter : public TControl {
+public:
+    using TControl::TControl;
+    void Paint(TCanvas&) override { ++Paints; }
+    int Paints = 0;
+};
+
+TEST(Control, PaintBatch_GathersRepaintsUntilTheOutermostCloses_AndAClickOpensOne) {
+    TForm form;
+    form.SetBounds(0, 0, 200, 100);
+    auto* a = new PaintCounter(&form);
+    auto* b = new PaintCounter(&form);
+    a->SetBounds(0, 0, 50, 50);
+    b->SetBounds(60, 0, 50, 50);
+    form.ShowWindow();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    ASSERT_GT(a->Paints, 0) << "the window is shown";
+    a->Paints = b->Paints = 0;
+
+    a->Repaint();
+    a->Repaint();
+    EXPECT_EQ(a->Paints, 2) << "outside a batch every repaint paints at once";
+
+    a->Paints = 0;
+    {
+        const TPaintBatch outer;
+        {
+            const TPaintBatch inner;
+            a->Repaint();
+            a->Repaint();
+            b->Repaint();
+        }
+        EXPECT_EQ(a->Paints, 0) << "the inner batch leaves the painting to the outer one";
+    }
+    EXPECT_EQ(a->Paints, 1);
+    EXPECT_EQ(b->Paints, 1);
+    {
+        const TPaintBatch batch;
+        b->RepaintNow();
+        EXPECT_EQ(b->Paints, 2) << "a progress paint does not wait";
+    }
+
+    // A click whose handler asks three times paints once, before the click returns.
+    a->Paints = 0;
+    a->OnClick = [a](TObject*) {
+        for (int i = 0; i < 3; ++i)
+            a->Repaint();
+    };
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, QPointF(5, 5), a->Widget()->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(a->Widget(), &e);
+    }
+    EXPECT_EQ(a->Paints, 1);
+    EXPECT_FALSE(TPaintBatch::Open());
+}
+
 TEST(Form, PaintFillsWithItsColorAndCloseAsksFirst) {
     TForm form;
     form.SetBounds(0, 0, 40, 30);

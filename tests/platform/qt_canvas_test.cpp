@@ -59,6 +59,49 @@ TEST(QtCanvas, CopyRect_DifferentSizes_StretchesByNearestPixel) {
     EXPECT_EQ(dest.Pixel(3, 1), clWhite);
 }
 
+// A control paints its part of a large page picture by copying the whole picture at an offset; only the part
+// the device shows is taken, and every shown pixel must come from the right place, whatever the clip, the
+// mode or the painter's scale (a printer page).
+TEST(QtCanvas, CopyRect_LargerThanTheDevice_ShowsTheSamePixels) {
+    TBitmap source(40, 30);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 40; ++x)
+            MutableQtImage(source).setPixel(x, y, qRgb(x * 6, y * 8, 0x55));
+    const auto expected = [&](int x, int y, TCopyMode mode) {
+        const TColor c = source.Pixel(x + 13, y + 7);
+        return mode == TCopyMode::cmSrcCopy ? c : TColor{uint8_t(~c.R), uint8_t(~c.G), uint8_t(~c.B)};
+    };
+    for (const TCopyMode mode : {TCopyMode::cmSrcCopy, TCopyMode::cmNotSrcCopy}) {
+        SCOPED_TRACE(int(mode));
+        TBitmap dest(12, 10, clBlack);
+        dest.Canvas().CopyRect(Bounds(-13, -7, 40, 30), source, {0, 0, 40, 30}, mode);
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 12; ++x)
+                ASSERT_EQ(dest.Pixel(x, y), expected(x, y, mode)) << x << "," << y;
+
+        TBitmap clipped(12, 10, clBlack);
+        clipped.Canvas().SetClipRect({3, 2, 9, 8});
+        clipped.Canvas().CopyRect(Bounds(-13, -7, 40, 30), source, {0, 0, 40, 30}, mode);
+        EXPECT_EQ(clipped.Pixel(3, 2), expected(3, 2, mode));
+        EXPECT_EQ(clipped.Pixel(8, 7), expected(8, 7, mode));
+        EXPECT_EQ(clipped.Pixel(2, 2), clBlack) << "outside the clip";
+        EXPECT_EQ(clipped.Pixel(9, 7), clBlack) << "outside the clip";
+    }
+
+    QImage page(24, 20, QImage::Format_RGB32);
+    page.fill(Qt::black);
+    {
+        QPainter painter(&page);
+        painter.scale(2, 2);
+        QtCanvas canvas(&painter);
+        canvas.CopyRect(Bounds(-13, -7, 40, 30), source, {0, 0, 40, 30}, TCopyMode::cmSrcCopy);
+    }
+    const QRgb far = page.pixel(23, 19); // logical pixel 11,9
+    const TColor want = expected(11, 9, TCopyMode::cmSrcCopy);
+    EXPECT_EQ(TColor(uint8_t(qRed(far)), uint8_t(qGreen(far)), uint8_t(qBlue(far))), want)
+        << "a scaled painter shows the whole logical area";
+}
+
 TEST(QtCanvas, Rectangle_SolidPenAndBrush_OutlinesInsideTheBox) {
     TBitmap b(10, 10, clWhite);
     TCanvas& c = b.Canvas();
