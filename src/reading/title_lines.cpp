@@ -3,16 +3,54 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <utility>
 
 namespace orvalis {
 
 namespace {
 
+// Unsigned bytes, as memcmp compares them; a title that is the start of another comes first.
 bool TitleLess(std::string_view a, std::string_view b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-    });
+    const int order = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
+    return order < 0 || (order == 0 && a.size() < b.size());
+}
+
+// A line's title, found once, and where the line stood.
+struct TSortKey {
+    std::string_view Title;
+    size_t Line;
+};
+
+void SortKeys(std::vector<TSortKey>& keys, int lo, int hi) {
+    // The recursion goes into the smaller part only and loops over the larger, so that sorted input cannot
+    // exhaust the stack.
+    while (lo < hi) {
+        // The pivot views the title in its line, which stays where it is while the keys move.
+        const std::string_view pivot = keys[static_cast<size_t>((lo + hi) / 2)].Title;
+        int i = lo;
+        int j = hi;
+        do {
+            while (TitleLess(keys[static_cast<size_t>(i)].Title, pivot))
+                ++i;
+            while (TitleLess(pivot, keys[static_cast<size_t>(j)].Title))
+                --j;
+            if (i <= j) {
+                std::swap(keys[static_cast<size_t>(i)], keys[static_cast<size_t>(j)]);
+                ++i;
+                --j;
+            }
+        } while (i <= j);
+        if (j - lo < hi - i) {
+            if (lo < j)
+                SortKeys(keys, lo, j);
+            lo = i;
+        } else {
+            if (i < hi)
+                SortKeys(keys, i, hi);
+            hi = j;
+        }
+    }
 }
 
 } // namespace
@@ -44,33 +82,19 @@ void SortTitleLines(std::vector<std::string>& lines, int lo, int hi) {
         return;
     lo = std::max(lo, 0);
     hi = std::min(hi, static_cast<int>(lines.size()) - 1);
-    // The recursion goes into the smaller part only and loops over the larger, so that sorted input cannot
-    // exhaust the stack.
-    while (lo < hi) {
-        const std::string pivot(TitleOfLine(lines[static_cast<size_t>((lo + hi) / 2)]));
-        int i = lo;
-        int j = hi;
-        do {
-            while (TitleLess(TitleOfLine(lines[static_cast<size_t>(i)]), pivot))
-                ++i;
-            while (TitleLess(pivot, TitleOfLine(lines[static_cast<size_t>(j)])))
-                --j;
-            if (i <= j) {
-                std::swap(lines[static_cast<size_t>(i)], lines[static_cast<size_t>(j)]);
-                ++i;
-                --j;
-            }
-        } while (i <= j);
-        if (j - lo < hi - i) {
-            if (lo < j)
-                SortTitleLines(lines, lo, j);
-            lo = i;
-        } else {
-            if (i < hi)
-                SortTitleLines(lines, i, hi);
-            hi = j;
-        }
-    }
+    if (lo >= hi)
+        return;
+    // The quicksort runs on the titles, each found once, and the lines move to their places at the end.
+    std::vector<TSortKey> keys;
+    keys.reserve(static_cast<size_t>(hi - lo + 1));
+    for (int i = lo; i <= hi; ++i)
+        keys.push_back({TitleOfLine(lines[static_cast<size_t>(i)]), static_cast<size_t>(i)});
+    SortKeys(keys, 0, hi - lo);
+    std::vector<std::string> sorted;
+    sorted.reserve(keys.size());
+    for (const TSortKey& key : keys)
+        sorted.push_back(std::move(lines[key.Line]));
+    std::move(sorted.begin(), sorted.end(), lines.begin() + lo);
 }
 
 namespace {
