@@ -85,7 +85,7 @@ private:
     size_t FEnd = 0;
 };
 
-// The offsets of the strings take 63 bits of a record; no file reaches that far.
+// The offsets of the texts take 63 bits of a record; no file reaches that far.
 constexpr uint64_t OffsetMask = (uint64_t(1) << 63) - 1;
 
 uint32_t LE(const unsigned char* p, int count) {
@@ -126,24 +126,53 @@ TiDbRecFile::TiDbRecFile() = default;
 
 TiDbRecFile::~TiDbRecFile() = default;
 
+bool TiDbRecFile::TStringBlock::Reserve(uint64_t size) {
+    Clear();
+    if (size == 0)
+        return true;
+    FData.reset(static_cast<char*>(std::malloc(size)));
+    FSize = FData ? size : 0;
+    return FData != nullptr;
+}
+
+void TiDbRecFile::TStringBlock::Shrink() {
+    if (FUsed == 0) {
+        Clear();
+    } else if (FUsed < FSize) {
+        // realloc hands back the block, moved or not; the records hold offsets, not addresses.
+        if (char* shrunk = static_cast<char*>(std::realloc(FData.get(), FUsed))) {
+            (void)FData.release();
+            FData.reset(shrunk);
+            FSize = FUsed;
+        }
+    }
+}
+
+void TiDbRecFile::TStringBlock::Clear() {
+    FData.reset();
+    FSize = FUsed = 0;
+}
+
 void TiDbRecFile::FreeRecords() {
     std::vector<TStoredRecord>().swap(FRecords);
-    FStrings.reset();
+    FPaths.Clear();
+    FTexts.Clear();
     FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
 }
 
 const char* TiDbRecFile::PathOf(const TStoredRecord& record) const {
-    return record.PathLen == 0 ? nullptr : FStrings.get() + record.Offset;
+    return record.PathLen == 0 ? nullptr : FPaths.At(record.IdAt + uint64_t(4));
 }
 
 TiDbRec TiDbRecFile::Copy(const TStoredRecord& record) const {
     TiDbRec copy;
-    copy.Id = record.Id;
+    if (record.IdAt != NoId)
+        std::memcpy(&copy.Id, FPaths.At(record.IdAt), 4);
     copy.PathLen = record.PathLen;
     copy.TextLen = record.TextLen;
     copy.Path = const_cast<char*>(PathOf(record));
     if (record.TextLen > 0)
-        copy.Text = FStrings.get() + record.Offset + (record.PathLen == 0 ? 0 : record.PathLen + 1u);
+        copy.Text = FTexts.At(record.TextAt);
     copy.Selected = record.Selected;
     return copy;
 }
@@ -186,13 +215,13 @@ bool TiDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
         std::fclose(file);
         return false;
     }
-    FStrings.reset(room == 0 ? nullptr : static_cast<char*>(std::malloc(room)));
-    if (room > 0 && FStrings == nullptr) {
+    // The id before a path and a zero after it fit in its header's 8 bytes, a text's zero likewise; the
+    // offsets of the ids take 32 bits, which only a database of more than 4 GB of paths outgrows.
+    if (!FPaths.Reserve(std::min<uint64_t>(room, NoId)) || !FTexts.Reserve(room)) {
         FreeRecords();
         std::fclose(file);
         return false;
     }
-    uint64_t used = 0;
 
     if (gauge != nullptr) {
         gauge->SetProgress(0);
@@ -205,34 +234,40 @@ bool TiDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
             break;
         }
         TStoredRecord record{};
-        record.Offset = used & OffsetMask;
         record.PathLen = static_cast<uint16_t>(LE(header + 4, 2));
         record.TextLen = static_cast<uint16_t>(LE(header + 6, 2));
+        record.IdAt = NoId;
+        record.TextAt = FTexts.Used() & OffsetMask;
         // An empty record keeps no id.
-        record.Id = record.PathLen == 0 && record.TextLen == 0 ? 0 : LE(header, 4);
-        const uint64_t need = (record.PathLen == 0 ? 0 : record.PathLen + 1u) +
-                              (record.TextLen == 0 ? 0 : record.TextLen + 1u);
-        // The file can only outgrow its size while it is read; the rest is then not read.
-        if (need > room - used) {
-            ok = false;
-            break;
-        }
-        char* strings = FStrings.get();
-        if (record.PathLen > 0) {
-            if (!reader.Read(strings + used, record.PathLen, true)) {
+        if (record.PathLen > 0 || record.TextLen > 0) {
+            const uint64_t pathNeed = 4 + (record.PathLen == 0 ? 0 : record.PathLen + 1u);
+            const uint64_t textNeed = record.TextLen == 0 ? 0 : record.TextLen + 1u;
+            // The file can only outgrow its size while it is read; the rest is then not read.
+            if (pathNeed > FPaths.Room() || textNeed > FTexts.Room()) {
                 ok = false;
                 break;
             }
-            used += record.PathLen;
-            strings[used++] = '\0';
-        }
-        if (record.TextLen > 0) {
-            if (!reader.Read(strings + used, record.TextLen, true)) {
-                ok = false;
-                break;
+            record.IdAt = static_cast<uint32_t>(FPaths.Used());
+            char* id = FPaths.End();
+            const uint32_t value = LE(header, 4);
+            std::memcpy(id, &value, 4);
+            if (record.PathLen > 0) {
+                if (!reader.Read(id + 4, record.PathLen, true)) {
+                    ok = false;
+                    break;
+                }
+                id[4 + record.PathLen] = '\0';
             }
-            used += record.TextLen;
-            strings[used++] = '\0';
+            if (record.TextLen > 0) {
+                char* text = FTexts.End();
+                if (!reader.Read(text, record.TextLen, true)) {
+                    ok = false;
+                    break;
+                }
+                text[record.TextLen] = '\0';
+            }
+            FPaths.Commit(pathNeed);
+            FTexts.Commit(textNeed);
         }
         FRecords.push_back(record);
         if (gauge != nullptr) {
@@ -241,15 +276,8 @@ bool TiDbRecFile::LoadFromFile(const std::string& path, TProgressGauge* gauge) {
             gauge->ProcessMessages();
         }
     }
-    // The block gives back what the records did not fill; shrinking keeps it in place.
-    if (used == 0)
-        FStrings.reset();
-    else if (used < room)
-        if (char* shrunk = static_cast<char*>(std::realloc(FStrings.get(), used))) {
-            // realloc hands back the block, moved or not; the records hold offsets, not addresses.
-            (void)FStrings.release();
-            FStrings.reset(shrunk);
-        }
+    FPaths.Shrink();
+    FTexts.Shrink();
     if (gauge != nullptr)
         gauge->Hide();
     std::fclose(file);

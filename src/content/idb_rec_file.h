@@ -30,7 +30,7 @@ enum class TTitleSelector : int {
 
 // The record database held in memory: every record in file order, a selection flag per record and a lookup
 // cursor that makes walking the selection in order cost one step per record. The records lie in one array
-// of 16 bytes each and their paths and texts, zero-terminated, in one block, so that a file of many small
+// of 16 bytes each and their paths and texts, zero-terminated, in two blocks, so that a file of many small
 // or empty records takes no more than about twice its size and every pass walks memory in order.
 class TiDbRecFile {
 public:
@@ -79,17 +79,41 @@ public:
     TiDbRec Record(int32_t index) const;
 
 private:
+    // The strings of the records, one after another, each followed by a zero. Reserved pages that stay
+    // unwritten cost no memory, and the block gives back what it did not use once loading ends.
+    class TStringBlock {
+    public:
+        bool Reserve(uint64_t size);
+        uint64_t Room() const { return FSize - FUsed; }
+        uint64_t Used() const { return FUsed; }
+        char* At(uint64_t offset) const { return FData.get() + offset; }
+        // Room for count bytes at the end, to be filled before Commit; the caller checked Room.
+        char* End() const { return FData.get() + FUsed; }
+        void Commit(uint64_t count) { FUsed += count; }
+        void Shrink();
+        void Clear();
+
+    private:
+        struct TFree {
+            void operator()(char* block) const { std::free(block); }
+        };
+        std::unique_ptr<char, TFree> FData;
+        uint64_t FSize = 0;
+        uint64_t FUsed = 0;
+    };
+
+    // A record in 16 bytes. The paths (each after its record's 4-byte id) lie in a block of their own, so
+    // that the passes over paths, which every listing and search makes, read memory in order and little of
+    // it; an empty record keeps nothing there.
     struct TStoredRecord {
-        uint64_t Offset : 63; // of the path in FStrings; the text follows the path's terminating zero
+        uint64_t TextAt : 63; // offset of the text in FTexts
         uint64_t Selected : 1;
-        uint32_t Id;
+        uint32_t IdAt; // offset of the id, and behind it the path, in FPaths; NoId for an empty record
         uint16_t PathLen;
         uint16_t TextLen;
     };
     static_assert(sizeof(TStoredRecord) == 16);
-    struct TFree {
-        void operator()(char* block) const { std::free(block); }
-    };
+    static constexpr uint32_t NoId = UINT32_MAX;
 
     void FreeRecords();
     bool IsSelected(int32_t index) const { return FRecords[static_cast<size_t>(index) - 1].Selected; }
@@ -100,7 +124,8 @@ private:
     template <typename Match> void SelectByTerms(TiDbQuery& query, TProgressGauge* gauge, Match&& match);
 
     std::vector<TStoredRecord> FRecords;
-    std::unique_ptr<char, TFree> FStrings;
+    TStringBlock FPaths;
+    TStringBlock FTexts;
     int32_t FCursorOrdinal = 0;
     int32_t FCursorIndex = 0;
     int32_t FSelectedCount = 0;

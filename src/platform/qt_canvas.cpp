@@ -508,14 +508,25 @@ void QtCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& s
             d = Bounds(visible.x(), visible.y(), visible.width(), visible.height());
         }
     }
-    QImage s = QtImage(source).copy(from).convertToFormat(QImage::Format_RGB32);
+    const QImage& picture = QtImage(source);
+    const bool reduced = FRealizedPalette && !FRealizedPalette->Empty() && Screen().BitsPerPixel() <= 8;
+    if (mode == TCopyMode::cmSrcCopy && !reduced && !picture.hasAlphaChannel() && from.width() == d.Width() &&
+        from.height() == d.Height() && picture.rect().contains(from)) {
+        // A plain copy of opaque pixels draws straight from the source.
+        QPainter& p = Painter();
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPoint(d.Left, d.Top), picture, from);
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        return;
+    }
+    QImage s = picture.copy(from).convertToFormat(QImage::Format_RGB32);
     if (s.isNull()) {
         s = QImage(d.Width(), d.Height(), QImage::Format_RGB32);
         s.fill(Qt::black);
     }
     if (s.width() != d.Width() || s.height() != d.Height())
         s = s.scaled(d.Width(), d.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (FRealizedPalette && !FRealizedPalette->Empty() && Screen().BitsPerPixel() <= 8)
+    if (reduced)
         s = s.convertToFormat(QImage::Format_Indexed8, ToColorTable(*FRealizedPalette), Qt::ThresholdDither)
                 .convertToFormat(QImage::Format_RGB32);
 
