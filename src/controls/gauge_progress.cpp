@@ -2,6 +2,8 @@
 #include "controls/gauge.h"
 #include "platform/form.h"
 
+#include <cstdlib>
+
 namespace orvalis {
 
 void TGaugeProgress::SetProgress(int32_t progress) {
@@ -30,7 +32,7 @@ void TGaugeProgress::Hide() {
 
 void TGaugeProgress::ProcessMessages() {
     const TClock::time_point now = TClock::now();
-    if (FPending == FProcessedProgress && now - FLastMessages < FrameInterval)
+    if (std::abs(FPending - FProcessedProgress) < MessageStep && now - FLastMessages < FrameInterval)
         return;
     FProcessedProgress = FPending;
     FLastMessages = now;

@@ -12,7 +12,7 @@ class TGauge;
 // Lets the content store drive a gauge on screen: progress, showing and hiding go to the gauge, and the
 // pending messages to the application, so the gauge's window repaints during the long work. The store
 // reports after every record; the gauge repaints at most once a frame, and the messages are handled when the
-// progress changed or a frame has passed. That keeps the window as lively while the work itself is not
+// progress moved on by a tenth or a frame has passed. That keeps the window as lively while the work itself is not
 // slowed down by a hundred repaints per pass or a message round per record. Hiding first shows the last
 // progress reported.
 class TGaugeProgress : public TProgressGauge {
@@ -25,6 +25,7 @@ public:
     void ProcessMessages() override;
 
     static constexpr std::chrono::milliseconds FrameInterval{15};
+    static constexpr int32_t MessageStep = 10;
 
 private:
     using TClock = std::chrono::steady_clock;
@@ -34,7 +35,7 @@ private:
 
     int32_t FPending = 0;
     bool FHasPending = false;
-    int32_t FProcessedProgress = -1;
+    int32_t FProcessedProgress = -MessageStep;
     TClock::time_point FLastProgress{};
     TClock::time_point FLastMessages{};
 };
