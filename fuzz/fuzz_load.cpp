@@ -1,7 +1,10 @@
-// Loads a record database from arbitrary bytes and exercises every lookup on what was read.
+// Loads a record database from arbitrary bytes and exercises every lookup on what was read. Every record
+// loaded must hold exactly what the strict reader of the content tool reads at its place, and the one-pass
+// listings must agree with the separate passes.
 #include "content/idb_format.h"
 #include "content/idb_rec_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -24,10 +27,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (strict.Complete && (!loaded || db.RecordCount() != static_cast<int32_t>(strict.Records.size())))
         __builtin_trap();
 
-    std::vector<std::string> titles;
+    const size_t comparable = std::min(strict.Records.size(), static_cast<size_t>(db.RecordCount()));
+    for (size_t i = 0; i < comparable; ++i) {
+        const orvalis::TRawRecord& raw = strict.Records[i];
+        const orvalis::TiDbRec r = db.Record(static_cast<int32_t>(i) + 1);
+        const bool empty = raw.Path.empty() && raw.Text.empty();
+        const std::string_view path = r.Path ? std::string_view(r.Path, r.PathLen) : std::string_view();
+        const std::string_view text = r.Text ? std::string_view(r.Text, r.TextLen) : std::string_view();
+        if (r.Id != (empty ? 0 : raw.Id) || path != raw.Path || text != raw.Text ||
+            (r.Path && r.Path[r.PathLen] != '\0') || (r.Text && r.Text[r.TextLen] != '\0'))
+            __builtin_trap();
+    }
+
+    std::vector<std::string> titles, again, book, quorindex;
     for (char section : {'1', '2', '3', '4'}) {
         db.SelectSection(section);
-        db.ListTitles(orvalis::TTitleSelector::tsAll, titles);
+        uint32_t initials = 0;
+        db.ListTitles(orvalis::TTitleSelector::tsAll, titles, &initials);
+        db.ListTitles(orvalis::TTitleSelector::tsBook, again);
+        db.ListBookAndQuorindexTitles(book, quorindex);
+        if (initials != db.InitialLetters() || book != again)
+            __builtin_trap();
         for (int32_t n = db.SelectedCount(); n >= 0; --n) {
             orvalis::TiDbRec r;
             db.GetSelected(n, r);
