@@ -180,8 +180,14 @@ void TMainForm::LoadBackground(const std::string& stem, TBackground& target) {
 
 void TMainForm::FormShow(TObject*) {
     FreeIntroForm();
+    // The intro page shows no printing, and asking the system for its printers loads its print support,
+    // the longest step of the start; that is done once the window is up.
+    FPrinterCheckDeferred = true;
     ResetBtnClick(this);
     BtnMouseIn(DisclaimerIntroBtn);
+    FPrinterCheckDeferred = false;
+    FPrinterCheckedAt.reset();
+    Post([this] { PrinterInstalled(); });
 }
 
 void TMainForm::FormMinimize(TObject*) {

@@ -225,6 +225,7 @@ private:
     bool PrinterInstalled();
     std::optional<std::chrono::steady_clock::time_point> FPrinterCheckedAt;
     bool FPrinterInstalled = false;
+    bool FPrinterCheckDeferred = false;
     // Binds the navigation and feedback handlers to the controls.
     void BindHandlers();
     // The page shown in MainPages.

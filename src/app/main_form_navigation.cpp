@@ -217,6 +217,8 @@ void TMainForm::UpdateStatus(TObject*) {
 bool TMainForm::PrinterInstalled() {
     constexpr auto KeptFor = std::chrono::seconds(2);
     const auto now = std::chrono::steady_clock::now();
+    if (FPrinterCheckDeferred)
+        return FPrinterInstalled;
     if (!FPrinterCheckedAt || now - *FPrinterCheckedAt >= KeptFor) {
         FPrinterInstalled = !Printer().Printers().empty();
         FPrinterCheckedAt = now;

@@ -51,6 +51,16 @@ public:
     void NewPage() override { throw std::runtime_error("the paper ran out"); }
 };
 
+// Counts how often the system is asked for its printers.
+class CountingPrinter : public RecordingPrinter {
+public:
+    std::vector<std::string> Printers() const override {
+        ++Asked;
+        return RecordingPrinter::Printers();
+    }
+    mutable int Asked = 0;
+};
+
 class PrintWindowTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -85,6 +95,22 @@ protected:
 private:
     TPrinter* FPreviousPrinter = nullptr;
 };
+
+// Asking for the printers loads the system's print support, the longest step of the start: the intro page
+// shows no printing, so the window asks only once it is up, and a topic shows "Afdrukken" all the same.
+TEST_F(PrintWindowTest, Start_AsksForThePrintersOnceTheWindowIsUp) {
+    CountingPrinter counting;
+    counting.Installed = {"PDF"};
+    SetPrinter(&counting);
+    Form = std::make_unique<TMainForm>();
+    Form->ShowWindow();
+    EXPECT_EQ(counting.Asked, 0) << "not while the window is being shown";
+    Application().ProcessMessages();
+    EXPECT_EQ(counting.Asked, 1);
+    Click(Form->EntryIntroBtn);
+    EXPECT_TRUE(Form->MainTextPrintBtn->Visible());
+    SetPrinter(&Printer);
+}
 
 TEST_F(PrintWindowTest, Click_PrintsTheTopicOnDisplayAsOneJob) {
     TMainForm& form = OpenTopic();
