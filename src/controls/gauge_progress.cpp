@@ -9,7 +9,8 @@ namespace orvalis {
 void TGaugeProgress::SetProgress(int32_t progress) {
     FPending = progress;
     FHasPending = true;
-    if (TClock::now() - FLastProgress >= FrameInterval)
+    // The clock is read every few reports only: the reports come once a record.
+    if (FReports++ % ClockEvery == 0 && TClock::now() - FLastProgress >= FrameInterval)
         ShowPending();
 }
 

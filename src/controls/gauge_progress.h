@@ -26,6 +26,7 @@ public:
 
     static constexpr std::chrono::milliseconds FrameInterval{15};
     static constexpr int32_t MessageStep = 10;
+    static constexpr uint32_t ClockEvery = 32;
 
 private:
     using TClock = std::chrono::steady_clock;
@@ -33,6 +34,7 @@ private:
     TGauge& FGauge;
     void ShowPending();
 
+    uint32_t FReports = 0;
     int32_t FPending = 0;
     bool FHasPending = false;
     int32_t FProcessedProgress = -MessageStep;
