@@ -181,13 +181,12 @@ void TMainForm::LoadBackground(const std::string& stem, TBackground& target) {
 void TMainForm::FormShow(TObject*) {
     FreeIntroForm();
     // The intro page shows no printing, and asking the system for its printers loads its print support,
-    // the longest step of the start; that is done once the window is up.
+    // the longest step of the start and 3 MB: the first page that can print asks.
     FPrinterCheckDeferred = true;
     ResetBtnClick(this);
     BtnMouseIn(DisclaimerIntroBtn);
     FPrinterCheckDeferred = false;
     FPrinterCheckedAt.reset();
-    Post([this] { PrinterInstalled(); });
 }
 
 void TMainForm::FormMinimize(TObject*) {

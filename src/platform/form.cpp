@@ -139,10 +139,6 @@ void TForm::Close() {
         Application().Terminate();
 }
 
-void TForm::Post(std::function<void()> action) {
-    QMetaObject::invokeMethod(Widget(), std::move(action), Qt::QueuedConnection);
-}
-
 void TForm::CancelMode() {
     if (QWidget* grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();

@@ -37,8 +37,6 @@ public:
     void Close();
     // Ends any mouse capture or pop-up mode, as the window system's cancel-mode message does.
     void CancelMode();
-    // Runs the action from the message loop once the work in hand is done, unless the form is gone by then.
-    void Post(std::function<void()> action);
 
     // The palette the window wants realised; none unless a descendant answers the shared palette.
     const TPalette* GetPalette() const override { return nullptr; }
