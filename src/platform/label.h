@@ -27,6 +27,8 @@ public:
     // each line fits the width (a word wider than the width stands alone).
     std::vector<std::string> Lines(TCanvas& canvas) const;
     void Paint(TCanvas& canvas) override;
+    TAccessibleRole AccessibleRole() const override { return TAccessibleRole::arStaticText; }
+    std::string AccessibleName() const override { return FCaption; }
 
 private:
     std::string FCaption;
