@@ -1,0 +1,124 @@
+"""Reads the running program over AT-SPI as a screen reader does: the intro page's buttons by name, the
+press action of "Orvalis", then the section's list of titles and the topic's text with its links.
+
+Run by atspi_reading_test.sh inside a virtual X server and a session bus of its own. Exits 0 when all is
+seen as expected, 1 with a message otherwise."""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+PROGRAM = sys.argv[1]
+INTRO_BUTTONS = ["Orvalis", "Doe de Orvakwis!", "Ben ik te zwaar?", "Disclaimer"]
+# Waits for the program to show what is asked; generous, since the start-up loads the whole database.
+PATIENCE = 90
+
+
+def fail(message):
+    print("FAIL:", message)
+    sys.exit(1)
+
+
+def walk(node, depth=0):
+    """Every object below node, depth first (at most 40 levels deep)."""
+    if node is None or depth > 40:
+        return
+    yield node
+    try:
+        count = node.childCount
+    except Exception:
+        return
+    for i in range(count):
+        try:
+            child = node.getChildAtIndex(i)
+        except Exception:
+            continue
+        yield from walk(child, depth + 1)
+
+
+def find_program():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and (app.name or "").lower() == "orvalis":
+            return app
+    return None
+
+
+def wait_for(what, probe):
+    deadline = time.monotonic() + PATIENCE
+    while time.monotonic() < deadline:
+        found = probe()
+        if found:
+            return found
+        time.sleep(0.5)
+    fail("not seen within %d s: %s" % (PATIENCE, what))
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def buttons(app):
+    return {n.name: n for n in walk(app) if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and showing(n)}
+
+
+def press(node):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i).lower() == "press":
+            action.doAction(i)
+            return
+    fail("%r has no press action" % node.name)
+
+
+def main():
+    program = subprocess.Popen([PROGRAM])
+    try:
+        app = wait_for("the program on the accessibility bus", find_program)
+        intro = wait_for("the intro buttons " + ", ".join(INTRO_BUTTONS),
+                         lambda: buttons(app) if all(b in buttons(app) for b in INTRO_BUTTONS) else None)
+        print("intro buttons:", ", ".join(sorted(intro)))
+        press(intro["Orvalis"])
+
+        def topic():
+            texts = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_TEXT and showing(n)
+                     and n.queryText().characterCount > 0]
+            lists = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_LIST and showing(n) and n.childCount]
+            return (texts[0], lists[0]) if texts and lists else None
+
+        text, titles = wait_for("the topic text and the list of titles", topic)
+        content = text.queryText().getText(0, -1)
+        print("topic text: %d characters, beginning %r" % (len(content), content[:80]))
+        if "<" in content and ">" in content[content.index("<"):]:
+            fail("the topic text still holds markup tags")
+
+        names = [titles.getChildAtIndex(i).name for i in range(titles.childCount)]
+        print("titles: %d, the first %r" % (len(names), names[:3]))
+        if not all(names) or any("|" in name for name in names):
+            fail("list items must be named by their titles only: %r" % names[:5])
+        selected = [titles.getChildAtIndex(i) for i in range(titles.childCount)
+                    if titles.getChildAtIndex(i).getState().contains(pyatspi.STATE_SELECTED)]
+        if len(selected) != 1:
+            fail("one line of the list is selected, not %d" % len(selected))
+        labels = [n.name for n in walk(app) if n.getRole() == pyatspi.ROLE_LABEL and showing(n)]
+        if selected[0].name not in labels:
+            fail("the selected title %r heads the text (labels: %r)" % (selected[0].name, labels))
+
+        links = [text.getChildAtIndex(i) for i in range(text.childCount)]
+        print("links:", [(link.name, link.getRoleName()) for link in links])
+        if any(link.getRole() != pyatspi.ROLE_LINK or not link.name for link in links):
+            fail("the text's children are named links")
+        print("PASS")
+    finally:
+        subprocess.run([PROGRAM, "uninstall"], timeout=30, check=False)
+        try:
+            program.wait(timeout=30)
+        except subprocess.TimeoutExpired:
+            program.kill()
+
+
+if __name__ == "__main__":
+    main()
