@@ -182,6 +182,10 @@ void TMainForm::FormShow(TObject*) {
     FreeIntroForm();
     ResetBtnClick(this);
     BtnMouseIn(DisclaimerIntroBtn);
+    // The keyboard starts where reading starts, not at the header's first button (its frame shows only once
+    // a key is pressed).
+    FFocusedPage = MainPages->ActivePage();
+    EntryIntroBtn->SetFocus();
 }
 
 void TMainForm::FormMinimize(TObject*) {
