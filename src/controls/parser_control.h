@@ -89,6 +89,7 @@ public:
     // A text: the plain text of the markup, its links as items whose action follows them.
     TAccessibleRole AccessibleRole() const override { return TAccessibleRole::arText; }
     std::string AccessibleText() const override;
+    bool AccessibleFocused() const override { return ShowsFocus(); }
     std::vector<TAccessibleItem> AccessibleItems() const override;
     void AccessibleAction(int item) override { FollowLink(item + 1); }
 

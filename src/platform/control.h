@@ -193,6 +193,9 @@ public:
     // The plain text of a control of role arText.
     virtual std::string AccessibleText() const { return {}; }
     virtual TAccessibleValue AccessibleValue() const { return {}; }
+    // Whether the reader's keyboard is on the control; a control inside a scroll box that holds the focus
+    // for it answers for the box.
+    virtual bool AccessibleFocused() const { return Focused(); }
     // What a screen reader's action does: to the control itself (item -1), for example a button's click, or
     // to one of its items.
     virtual void AccessibleAction(int /*item*/) {}

@@ -180,9 +180,11 @@ public:
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
+        s.focused = FControl.AccessibleFocused();
         if (role() == QAccessible::EditableText) {
             s.readOnly = true;
             s.multiLine = true;
+            s.focusable = true;
         }
         return s;
     }

@@ -75,8 +75,16 @@ void TScrollBox::InvalidateChildren() {
         child->Invalidate();
 }
 
+// Screen readers hear of the content that the box holds the focus for (the text), not of the box.
 void TScrollBox::FocusChanged() {
     InvalidateChildren();
+    if (!Focused())
+        return;
+    for (TControl* child : Controls())
+        if (child->Visible() && child->AccessibleRole() != TAccessibleRole::arDefault) {
+            child->NotifyAccessibleFocus(-1);
+            return;
+        }
 }
 
 // The children hear a key first (a text moving between its links); the box then scrolls by its step, by

@@ -164,7 +164,9 @@ TEST_F(AccessibilityTest, KeyboardFocus_IsTheFocusedChildOfTheListAndOfTheText) 
     EXPECT_EQ(Name(list->focusChild()), "Acne");
 
     QAccessibleInterface* text = Of(form.MainText);
+    EXPECT_FALSE(text->state().focused);
     form.MainTextCtrl->SetFocus();
+    EXPECT_TRUE(text->state().focused) << "the text, whose scroll box holds the focus for it";
     EXPECT_EQ(text->focusChild(), nullptr) << "no link is focused yet";
     key(Qt::Key_Tab);
     key(Qt::Key_Tab);
