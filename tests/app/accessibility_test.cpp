@@ -60,8 +60,7 @@ protected:
                                        {200, "4|Puistjes", "Ontstoken talgklieren."}}));
         Form = std::make_unique<TMainForm>();
         Form->ShowWindow();
-        Form->Widget()->activateWindow();
-        QApplication::processEvents();
+        test::Activate(*Form);
     }
     void TearDown() override {
         Form.reset();

@@ -64,8 +64,7 @@ protected:
         FPreviousPrinter = SetPrinter(&Printer);
         Form = std::make_unique<TMainForm>();
         Form->ShowWindow();
-        Form->Widget()->activateWindow();
-        QApplication::processEvents();
+        test::Activate(*Form);
     }
     void TearDown() override {
         Form.reset();

@@ -74,6 +74,12 @@ inline void Enter(TControl* control) {
     QApplication::sendEvent(control->Widget(), &e);
 }
 
+// Makes the shown window the active one, which the keyboard goes to.
+inline void Activate(TControl& window) {
+    window.Widget()->activateWindow();
+    QApplication::processEvents();
+}
+
 // A key pressed and released where the keyboard focus is, as the window system delivers it (to the window
 // when no widget has the focus).
 inline void Key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
