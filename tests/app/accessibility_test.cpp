@@ -115,6 +115,7 @@ TEST_F(AccessibilityTest, Lists_NameItemsByTitleShowTheSelectionAndSelectThrough
     EXPECT_FALSE(acne->state().selected);
     EXPECT_EQ(Of(form.MainTextHeaderLbl)->role(), QAccessible::StaticText);
     EXPECT_EQ(Name(Of(form.MainTextHeaderLbl)), "Brandwond");
+    EXPECT_NE(Of(form.MainTextHeaderBkLbl)->role(), QAccessible::StaticText) << "its shadow is not read out";
 }
 
 TEST_F(AccessibilityTest, Text_IsThePlainTopicWithItsLinksAsChildrenThatFollowThem) {
