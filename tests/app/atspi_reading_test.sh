@@ -23,6 +23,12 @@ trap 'rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
 unset QT_QPA_PLATFORM
+# Under the sanitizers' strict string checks, the X keyboard library (libxkbcommon-x11, as Qt's X platform
+# loads it) is caught reading past a string of its own; the program itself is checked in-process by the
+# rest of the suite.
+if [[ -n "${ASAN_OPTIONS:-}" ]]; then
+    export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
+fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
 xvfb-run -a -s "-screen 0 1024x768x24" \
