@@ -186,6 +186,8 @@ void TMainForm::FormShow(TObject*) {
     // a key is pressed).
     FFocusedPage = MainPages->ActivePage();
     EntryIntroBtn->SetFocus();
+    // The keys go to the window the reader started, also where no window manager hands it the focus.
+    BringToFront();
 }
 
 void TMainForm::FormMinimize(TObject*) {

@@ -1,5 +1,6 @@
 """Reads the running program over AT-SPI as a screen reader does: the intro page's buttons by name, the
-press action of "Orvalis", then the section's list of titles and the topic's text with its links.
+announcement of a focus change, the press action of "Orvalis", then the section's list of titles and the
+topic's text with its links.
 
 Run by atspi_reading_test.sh inside a virtual X server and a session bus of its own. Exits 0 when all is
 seen as expected, 1 with a message otherwise."""
@@ -9,6 +10,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 PROGRAM = sys.argv[1]
 INTRO_BUTTONS = ["Orvalis", "Doe de Orvakwis!", "Ben ik te zwaar?", "Disclaimer"]
@@ -74,6 +76,29 @@ def press(node):
     fail("%r has no press action" % node.name)
 
 
+def announced_focus(node):
+    """Moves the focus to node through its own action and waits until the bus announces it."""
+    seen = []
+    listener = lambda event: seen.append(event.source.name if event.detail1 and event.source else None)
+    pyatspi.Registry.registerEventListener(listener, "object:state-changed:focused")
+    try:
+        action = node.queryAction()
+        names = [action.getName(i).lower() for i in range(action.nActions)]
+        if "setfocus" not in names:
+            fail("%r cannot take the focus: actions %r" % (node.name, names))
+        action.doAction(names.index("setfocus"))
+        context = GLib.MainContext.default()
+
+        def heard():
+            while context.pending():
+                context.iteration(False)
+            return node.name in seen
+
+        return wait_for("the focus of %r announced" % node.name, heard)
+    finally:
+        pyatspi.Registry.deregisterEventListener(listener, "object:state-changed:focused")
+
+
 def main():
     program = subprocess.Popen([PROGRAM])
     try:
@@ -81,6 +106,10 @@ def main():
         intro = wait_for("the intro buttons " + ", ".join(INTRO_BUTTONS),
                          lambda: buttons(app) if all(b in buttons(app) for b in INTRO_BUTTONS) else None)
         print("intro buttons:", ", ".join(sorted(intro)))
+        announced_focus(intro["Doe de Orvakwis!"])
+        if not intro["Doe de Orvakwis!"].getState().contains(pyatspi.STATE_FOCUSED):
+            fail("the focused button does not say so")
+        print("focus announced: Doe de Orvakwis!")
         press(intro["Orvalis"])
 
         def topic():
