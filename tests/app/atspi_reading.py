@@ -1,6 +1,6 @@
 """Reads the running program over AT-SPI as a screen reader does: the intro page's buttons by name, the
-announcement of a focus change, the press action of "Orvalis", then the section's list of titles and the
-topic's text with its links.
+announcement of a focus change, the press action of "Orvalis", then the section's list of titles (and the
+line that the Down key moves to, announced) and the topic's text with its links.
 
 Run by atspi_reading_test.sh inside a virtual X server and a session bus of its own. Exits 0 when all is
 seen as expected, 1 with a message otherwise."""
@@ -40,7 +40,15 @@ def walk(node, depth=0):
         yield from walk(child, depth + 1)
 
 
-def find_program():
+# The exit code when the program ended before it showed, having found no display to open (the wrapper then
+# tries again on another virtual X server).
+NO_DISPLAY = 75
+
+
+def find_program(program):
+    if program.poll() is not None:
+        print("the program ended before it showed (exit code %d)" % program.returncode)
+        sys.exit(NO_DISPLAY)
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
@@ -76,37 +84,45 @@ def press(node):
     fail("%r has no press action" % node.name)
 
 
-def announced_focus(node):
-    """Moves the focus to node through its own action and waits until the bus announces it."""
+def focus_announced(name, trigger):
+    """Runs trigger and waits until the bus announces that the object called name took the focus."""
     seen = []
     listener = lambda event: seen.append(event.source.name if event.detail1 and event.source else None)
     pyatspi.Registry.registerEventListener(listener, "object:state-changed:focused")
     try:
-        action = node.queryAction()
-        names = [action.getName(i).lower() for i in range(action.nActions)]
-        if "setfocus" not in names:
-            fail("%r cannot take the focus: actions %r" % (node.name, names))
-        action.doAction(names.index("setfocus"))
+        trigger()
         context = GLib.MainContext.default()
 
         def heard():
             while context.pending():
                 context.iteration(False)
-            return node.name in seen
+            return name in seen
 
-        return wait_for("the focus of %r announced" % node.name, heard)
+        wait_for("the focus of %r announced" % name, heard)
     finally:
         pyatspi.Registry.deregisterEventListener(listener, "object:state-changed:focused")
+
+
+def set_focus(node):
+    action = node.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    if "setfocus" not in names:
+        fail("%r cannot take the focus: actions %r" % (node.name, names))
+    action.doAction(names.index("setfocus"))
+
+
+def key(keysym):
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
 
 
 def main():
     program = subprocess.Popen([PROGRAM])
     try:
-        app = wait_for("the program on the accessibility bus", find_program)
+        app = wait_for("the program on the accessibility bus", lambda: find_program(program))
         intro = wait_for("the intro buttons " + ", ".join(INTRO_BUTTONS),
                          lambda: buttons(app) if all(b in buttons(app) for b in INTRO_BUTTONS) else None)
         print("intro buttons:", ", ".join(sorted(intro)))
-        announced_focus(intro["Doe de Orvakwis!"])
+        focus_announced("Doe de Orvakwis!", lambda: set_focus(intro["Doe de Orvakwis!"]))
         if not intro["Doe de Orvakwis!"].getState().contains(pyatspi.STATE_FOCUSED):
             fail("the focused button does not say so")
         print("focus announced: Doe de Orvakwis!")
@@ -135,6 +151,12 @@ def main():
         labels = [n.name for n in walk(app) if n.getRole() == pyatspi.ROLE_LABEL and showing(n)]
         if selected[0].name not in labels:
             fail("the selected title %r heads the text (labels: %r)" % (selected[0].name, labels))
+
+        # The keyboard in the list: Down selects the next title, which the bus announces as focused.
+        at = names.index(selected[0].name)
+        set_focus(titles)
+        focus_announced(names[at + 1], lambda: key(0xFF54))
+        print("focus announced after Down:", names[at + 1])
 
         links = [text.getChildAtIndex(i) for i in range(text.childCount)]
         print("links:", [(link.name, link.getRoleName()) for link in links])

@@ -31,5 +31,14 @@ if [[ -n "${ASAN_OPTIONS:-}" ]]; then
 fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
-xvfb-run -a -s "-screen 0 1024x768x24" \
-    dbus-run-session -- /usr/bin/python3 "$here/atspi_reading.py" "$program"
+# Other runs on a shared machine start their virtual X servers too, at display 99 and not always with this
+# /tmp, where xvfb-run looks for free numbers: this run starts its search at a number of its own, and when
+# the program could not open the display (atspi_reading.py exits 75) it tries again on another.
+for attempt in 1 2 3; do
+    status=0
+    xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" \
+        dbus-run-session -- /usr/bin/python3 "$here/atspi_reading.py" "$program" || status=$?
+    [[ $status -eq 75 ]] || exit $status
+    echo "attempt $attempt: no display for the program; trying another"
+done
+exit 1
