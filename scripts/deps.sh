@@ -15,6 +15,7 @@ packages=(
     libqt6printsupport6        # Qt's printing with its CUPS plugin: the system's printers
     cups printer-driver-cups-pdf poppler-utils   # printing tests: a PDF queue, and pdftotext to read it back
     xdg-utils                  # xdg-open: the desktop's browser for web links and the online help
+    python3-pyatspi at-spi2-core dbus   # the screen-reader test: an AT-SPI client on the accessibility bus
     "$@"
 )
 

@@ -187,6 +187,12 @@ void TMainForm::FormShow(TObject*) {
     BtnMouseIn(DisclaimerIntroBtn);
     FPrinterCheckDeferred = false;
     FPrinterCheckedAt.reset();
+    // The keyboard starts where reading starts, not at the header's first button (its frame shows only once
+    // a key is pressed).
+    FFocusedPage = MainPages->ActivePage();
+    EntryIntroBtn->SetFocus();
+    // The keys go to the window the reader started, also where no window manager hands it the focus.
+    BringToFront();
 }
 
 void TMainForm::FormMinimize(TObject*) {

@@ -82,6 +82,9 @@ public:
     // The header's "i" and "?" buttons, defined with the about box.
     void InfoBtnClick(TObject* Sender);
     void HelpBtnClick(TObject* Sender);
+    // The window's keys, heard before the control with the focus: Ctrl+F, Escape, Ctrl+P, Ctrl+Shift+C, F1
+    // and the quiz page's keys.
+    void FormKeyDown(TObject* Sender, int& Key, TShiftState Shift);
     void MainTextCtrlCanResize(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize);
     void HintTextCtrlCanResize(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize);
 
@@ -228,6 +231,13 @@ private:
     bool FPrinterCheckDeferred = false;
     // Binds the navigation and feedback handlers to the controls.
     void BindHandlers();
+    // Tab visits the controls in reading order: left column, text, text buttons, button strip, header.
+    void SetReadingTabOrder();
+    std::vector<TControl*> FTabOrder;
+    // Once the reader uses the keyboard, a new page takes the focus to its first control in reading order,
+    // unless the focus is on the page already.
+    void FocusNewPage();
+    TPage* FFocusedPage = nullptr;
     // The page shown in MainPages.
     bool IntroPageShown() const;
 };

@@ -69,6 +69,7 @@ void TMainForm::CreateHeader() {
     HeaderBk = MakeBackground(HeaderPnl);
     const TTextLook title{"Arial", 19, {}, TitleShadowColor, TAlignment::taCenter};
     CaptionLblBk = MakeLabel(HeaderPnl, Bounds(91, 6, 460, 22), "", title);
+    CaptionLblBk->SetDecorative(true);
     InfoBtn = MakeButton(HeaderPnl, Bounds(17, 7, 21, 27), "", "Geeft informatie over Orvalis", TFace::None);
     CaptionLbl =
         MakeLabel(HeaderPnl, Bounds(90, 5, 460, 22), "", {"Arial", 19, {}, TitleColor, TAlignment::taCenter});

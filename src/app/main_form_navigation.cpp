@@ -57,6 +57,9 @@ void TMainForm::BindHandlers() {
     HintTextCtrl->OnCanResize = [this](TObject* sender, int& width, int& height, bool& resize) {
         HintTextCtrlCanResize(sender, width, height, resize);
     };
+    SetKeyPreview(true);
+    OnKeyDown = [this](TObject* sender, int& key, TShiftState shift) { FormKeyDown(sender, key, shift); };
+    SetReadingTabOrder();
 
     std::vector<TBaseBtn*> hovered{
         EntryIntroBtn,   QuizIntroBtn, BMITestIntroBtn, DisclaimerIntroBtn, Entry1Btn, Entry2Btn,
@@ -209,6 +212,7 @@ void TMainForm::UpdateStatus(TObject*) {
         button->SetVisible(status.SectionBtnsVisible);
     MainMenuBtn->SetVisible(status.MainMenuBtnVisible);
     BackBtn->SetVisible(status.BackBtnVisible);
+    FocusNewPage();
 }
 
 // Asking the printing system for its printers takes a round trip to it; one navigation step refreshes the

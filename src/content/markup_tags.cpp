@@ -98,4 +98,22 @@ std::vector<std::string> ListLinkTargets(std::string_view text) {
     return targets;
 }
 
+std::string PlainTopicText(std::string_view markup) {
+    std::string plain;
+    plain.reserve(markup.size());
+    // The last ">" decides whether a "<" closes: one search instead of one per "<".
+    const size_t lastClose = markup.rfind('>');
+    for (size_t i = 0; i < markup.size(); ++i) {
+        const char c = markup[i];
+        if (c == '<' && lastClose != std::string_view::npos && lastClose > i) {
+            i = markup.find('>', i);
+            continue;
+        }
+        if (c == '{' || c == '}')
+            continue;
+        plain += c;
+    }
+    return plain;
+}
+
 } // namespace orvalis

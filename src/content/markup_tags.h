@@ -59,6 +59,11 @@ private:
 // the first '>', in that order of preference, otherwise up to the first '>'.
 std::string TagAttribute(std::string_view token, std::string_view attribute);
 
+// The topic's markup as plain text, as it is copied, printed and read aloud: every "<" that a ">" follows
+// later, up to and including that ">", and every "{" and "}" left out; everything else, line breaks and a
+// "<" without a later ">" included, kept.
+std::string PlainTopicText(std::string_view markup);
+
 // The HREF= values of every link the text opens, in order ("<A" inside an open link is ignored, as links do
 // not nest).
 std::vector<std::string> ListLinkTargets(std::string_view text);

@@ -12,6 +12,7 @@ TBaseBtn::TBaseBtn(TWinControl* parent) : GGraphicControl(parent) {
     SetBounds(Left(), Top(), 120, 40);
     RegisterHandCursors();
     SetCursor(crHandCursor);
+    SetTabStop(true);
     FBrush.OnChange = [this](TObject*) { Invalidate(); };
     FPen.OnChange = [this](TObject*) { Invalidate(); };
 }
@@ -131,6 +132,19 @@ void TBaseBtn::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     GGraphicControl::MouseUp(button, shift, x, y);
     FPressed = false;
     Invalidate();
+}
+
+void TBaseBtn::AccessibleAction(int item) {
+    if (item < 0 && Enabled())
+        Click();
+}
+
+void TBaseBtn::KeyDown(int& key, TShiftState shift) {
+    GGraphicControl::KeyDown(key, shift);
+    if ((key == vkReturn || key == vkSpace) && shift == 0 && Enabled()) {
+        key = 0;
+        Click();
+    }
 }
 
 } // namespace orvalis

@@ -12,7 +12,8 @@ namespace orvalis {
 // The program's push button: a rounded face with a drop shadow, a glyph for the normal, pressed and
 // disabled states, and a caption with an optional embossing copy. Its geometry is given in fractions of
 // its own width (X values) and height (Y values), so one set of values serves every window size.
-// Creating a button registers the program's hand cursors; a button shows the pointing hand.
+// Creating a button registers the program's hand cursors; a button shows the pointing hand. Tab stops at
+// every button the reader can see and use.
 class TBaseBtn : public GGraphicControl {
 public:
     explicit TBaseBtn(TWinControl* parent = nullptr);
@@ -88,6 +89,12 @@ public:
     void Paint(TCanvas& canvas) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // Enter or Space on the focused button acts as a click.
+    void KeyDown(int& key, TShiftState shift) override;
+    // A push button named by its caption, or by its hint where it has none; pressing it clicks it.
+    TAccessibleRole AccessibleRole() const override { return TAccessibleRole::arPushButton; }
+    std::string AccessibleName() const override { return FCaption.empty() ? Hint() : FCaption; }
+    void AccessibleAction(int item) override;
 
 private:
     // The rectangle of fraction offsets x1, y1 to x2, y2 in pixels.

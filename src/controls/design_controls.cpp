@@ -34,6 +34,7 @@ void MakeHeaderPair(TWinControl* parent, int width, const std::string& caption, 
                     TLabel*& shadow, int left, int top) {
     TTextLook look{"Tahoma", 13, TFontStyle::fsBold, HeaderShadowColor};
     shadow = MakeLabel(parent, Bounds(left + 1, top + 1, width, 22), caption, look);
+    shadow->SetDecorative(true);
     look.Color = HeaderColor;
     header = MakeLabel(parent, Bounds(left, top, width, 22), caption, look);
 }

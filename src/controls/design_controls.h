@@ -32,7 +32,8 @@ struct TTextLook {
 // A transparent label.
 TLabel* MakeLabel(TWinControl* parent, TRect bounds, const std::string& caption, const TTextLook& look);
 
-// A title and its shadow one pixel right and below, in Tahoma bold 13 pixels; the shadow is drawn first.
+// A title and its shadow one pixel right and below, in Tahoma bold 13 pixels; the shadow is drawn first
+// and is not read out by screen readers.
 void MakeHeaderPair(TWinControl* parent, int width, const std::string& caption, TLabel*& header,
                     TLabel*& shadow, int left = 15, int top = 0);
 

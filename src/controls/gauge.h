@@ -53,6 +53,8 @@ public:
 
     // 100 x (Progress - MinValue) / (MaxValue - MinValue), truncated; 0 when the bounds are equal.
     int PercentDone() const;
+    TAccessibleRole AccessibleRole() const override { return TAccessibleRole::arProgressBar; }
+    TAccessibleValue AccessibleValue() const override { return {FMinValue, FMaxValue, FProgress}; }
 
     void Paint(TCanvas& canvas) override;
 

@@ -165,9 +165,9 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
     };
 
     auto lastArea = [&]() { return static_cast<THyperLinkArea*>(hyperLinks.Get(hyperLinks.Count())); };
-    auto openLink = [&](std::string href) {
+    auto openLink = [&](std::string href, bool continues) {
         SetStyle(font, TFontStyle::fsUnderline, true);
-        auto* area = new THyperLinkArea{TRect{x, y, 0, 0}, std::move(href)};
+        auto* area = new THyperLinkArea{TRect{x, y, 0, 0}, std::move(href), {}, continues};
         if (hyperLinks.Add(area)) {
             link = hyperLinks.Count();
             font = *c.HyperLinkFont;
@@ -196,7 +196,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
                 closeLink();
                 y += lh;
                 x = 2;
-                openLink(std::move(href));
+                openLink(std::move(href), true);
             } else {
                 y += lh;
                 x = 2;
@@ -216,6 +216,8 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
             if (painting)
                 canvas.TextOut(x, y, word);
             kept->Items.push_back(std::move(item));
+            if (link != 0)
+                lastArea()->Text += word;
         }
         return w;
     };
@@ -299,7 +301,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
             break;
         case TTagKind::LinkOpen:
             if (link == 0)
-                openLink(TagAttribute(token, "HREF="));
+                openLink(TagAttribute(token, "HREF="), false);
             break;
         case TTagKind::LinkClose:
             if (link != 0)

@@ -20,7 +20,9 @@ class TPalette;
 // The clickable area of one line of a hyperlink, in control coordinates, and its target.
 struct THyperLinkArea {
     TRect Area;
-    std::string HRef; // at most 255 characters
+    std::string HRef;       // at most 255 characters
+    std::string Text;       // the words of the link on this line, as the text has them
+    bool Continues = false; // the link of the area before runs on in this one
 };
 
 // Frees every area of the chain and empties it, last position first.

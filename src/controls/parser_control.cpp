@@ -1,5 +1,6 @@
 #include "controls/parser_control.h"
 
+#include "content/markup_tags.h"
 #include "controls/hand_cursors.h"
 #include "controls/shared_palette.h"
 #include "platform/canvas.h"
@@ -59,6 +60,7 @@ void GCustomParserControl::ClearImageCache() {
 }
 
 void GCustomParserControl::SetText(const char* text) {
+    FFocusedLink = 0;
     SetHeight(0);
     ClearImageCache();
     FText.reset();
@@ -184,6 +186,127 @@ void GCustomParserControl::Paint(TCanvas& canvas) {
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     PaintBackground(canvas);
     RunLayout(canvas);
+    if (!ShowsFocus())
+        return;
+    if (const auto* box = dynamic_cast<const TScrollBox*>(Parent()); box && KeyboardCues())
+        canvas.DrawFocusRect(box->VisibleRect());
+    const auto [first, last] = LinkAreas(FFocusedLink);
+    for (int32_t pos = first; pos != 0 && pos <= last; ++pos)
+        if (const THyperLinkArea* area = Area(pos))
+            canvas.DrawFocusRect(area->Area);
+}
+
+bool GCustomParserControl::ShowsFocus() const {
+    return Parent() != nullptr && Parent()->Focused();
+}
+
+const THyperLinkArea* GCustomParserControl::Area(int32_t position) const {
+    // Get only moves the chain's remembered cursor.
+    return static_cast<const THyperLinkArea*>(const_cast<TPointerChain&>(FHyperLinks).Get(position));
+}
+
+std::pair<int32_t, int32_t> GCustomParserControl::LinkAreas(int link) const {
+    if (link < 1)
+        return {0, 0};
+    int found = 0;
+    for (int32_t pos = 1; pos <= FHyperLinks.Count(); ++pos) {
+        const THyperLinkArea* area = Area(pos);
+        if (area == nullptr || area->Continues)
+            continue;
+        if (++found != link)
+            continue;
+        int32_t last = pos;
+        while (last < FHyperLinks.Count() && Area(last + 1) != nullptr && Area(last + 1)->Continues)
+            ++last;
+        return {pos, last};
+    }
+    return {0, 0};
+}
+
+int GCustomParserControl::LinkCount() const {
+    int count = 0;
+    for (int32_t pos = 1; pos <= FHyperLinks.Count(); ++pos)
+        if (const THyperLinkArea* area = Area(pos); area != nullptr && !area->Continues)
+            ++count;
+    return count;
+}
+
+std::string GCustomParserControl::LinkText(int link) const {
+    const auto [first, last] = LinkAreas(link);
+    std::string words;
+    for (int32_t pos = first; pos != 0 && pos <= last; ++pos)
+        words += Area(pos)->Text;
+    // Braces are left out as in the plain text of the whole topic.
+    const std::string text = PlainTopicText(words);
+    const size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+}
+
+const std::string& GCustomParserControl::LinkHRef(int link) const {
+    static const std::string none;
+    const int32_t first = LinkAreas(link).first;
+    return first != 0 ? Area(first)->HRef : none;
+}
+
+TRect GCustomParserControl::LinkRect(int link) const {
+    const int32_t first = LinkAreas(link).first;
+    return first != 0 ? Area(first)->Area : TRect{};
+}
+
+void GCustomParserControl::SetFocusedLink(int value) {
+    if (value < 0 || value > LinkCount())
+        value = 0;
+    if (!SetProperty(FFocusedLink, value))
+        return;
+    if (auto* box = dynamic_cast<TScrollBox*>(Parent()); box && value != 0)
+        box->ScrollInView(LinkRect(value));
+    if (ShowsFocus())
+        NotifyAccessibleFocus(value - 1);
+}
+
+std::string GCustomParserControl::AccessibleText() const {
+    return FText ? PlainTopicText(*FText) : std::string();
+}
+
+std::vector<TAccessibleItem> GCustomParserControl::AccessibleItems() const {
+    std::vector<TAccessibleItem> items;
+    const int count = LinkCount();
+    for (int link = 1; link <= count; ++link)
+        items.push_back({TAccessibleRole::arLink, LinkText(link), LinkRect(link), false,
+                         link == FFocusedLink && ShowsFocus()});
+    return items;
+}
+
+void GCustomParserControl::FollowLink(int link) {
+    if (!OnHyperLinkClick || LinkAreas(link).first == 0)
+        return;
+    // A copy: the handler usually shows another text, which frees the areas.
+    std::string href = LinkHRef(link);
+    OnHyperLinkClick(this, href);
+}
+
+void GCustomParserControl::KeyDown(int& key, TShiftState shift) {
+    GGraphicControl::KeyDown(key, shift);
+    if (key == vkReturn && shift == 0 && FFocusedLink != 0) {
+        key = 0;
+        FollowLink(FFocusedLink);
+        return;
+    }
+    if (key != vkTab || (shift & ~uint8_t(TShiftFlag::ssShift)) != 0)
+        return;
+    // Links that lead nowhere (a text without a link handler) are not visited.
+    const int count = OnHyperLinkClick ? LinkCount() : 0;
+    const bool back = shift != 0;
+    // Without a focused link, Tab starts at the first and Shift+Tab at the last.
+    const int next = FFocusedLink == 0 ? (back ? count : 1) : FFocusedLink + (back ? -1 : 1);
+    if (next < 1 || next > count) {
+        SetFocusedLink(0);
+        return;
+    }
+    key = 0;
+    SetFocusedLink(next);
 }
 
 void GCustomParserControl::PaintBackground(TCanvas& canvas) {

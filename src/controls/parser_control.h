@@ -70,6 +70,29 @@ public:
 
     GOnHyperLinkClick OnHyperLinkClick;
 
+    // The links of the text in text order, 1-based; a link wrapped over lines has a hit area per line.
+    int LinkCount() const;
+    // The words of a link, without the blanks around them.
+    std::string LinkText(int link) const;
+    const std::string& LinkHRef(int link) const;
+    // The hit area of the link's first line.
+    TRect LinkRect(int link) const;
+    // The link that Tab moved to, framed while the text's scroll box has the focus; 0 for none. Setting
+    // it scrolls the link into view.
+    int FocusedLink() const { return FFocusedLink; }
+    void SetFocusedLink(int value);
+    // Raises OnHyperLinkClick for the link, as a click on it does.
+    void FollowLink(int link);
+    // Inside its scroll box: Tab and Shift+Tab move between the links, leaving the text after the last
+    // (before the first); Enter follows the focused link.
+    void KeyDown(int& key, TShiftState shift) override;
+    // A text: the plain text of the markup, its links as items whose action follows them.
+    TAccessibleRole AccessibleRole() const override { return TAccessibleRole::arText; }
+    std::string AccessibleText() const override;
+    bool AccessibleFocused() const override { return ShowsFocus(); }
+    std::vector<TAccessibleItem> AccessibleItems() const override;
+    void AccessibleAction(int item) override { FollowLink(item + 1); }
+
     const TPalette* GetPalette() const override;
     // Paints background and text. Unlike other paints it also changes what callers see: its layout sets
     // XMax, YMax and the hit areas of HyperLinks, and a text that outgrows the control in a direction it
@@ -96,11 +119,17 @@ private:
     void LayoutAndResize();
     void ClearImageCache();
     int HitArea(int x, int y);
+    // The chain positions of the areas of a link: from its first to its last line; empty for none.
+    std::pair<int32_t, int32_t> LinkAreas(int link) const;
+    const THyperLinkArea* Area(int32_t position) const;
+    // Whether the focus frames of this text show: its scroll box has the focus.
+    bool ShowsFocus() const;
 
     TBackground FBackground;
     int FDX = 0;
     int FDY = 0;
     bool FDrawFocused = true;
+    int FFocusedLink = 0;
     std::vector<TCachedImage> FImageCache;
     std::unique_ptr<std::string> FText;
     int FXMax = 0;

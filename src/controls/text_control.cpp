@@ -14,6 +14,7 @@ namespace orvalis {
 GCustomTextControl::GCustomTextControl(TWinControl* parent) : GGraphicControl(parent) {
     SetBounds(Left(), Top(), 121, 97);
     SetParentColor(false);
+    SetTabStop(true);
     FItems.OnChange = [this](TObject*) { ResetList(); };
     for (TPicture* picture : {&FScrollUpImage, &FScrollImage, &FScrollDownImage, &FSelectedImage})
         picture->OnChange = [this](TObject*) { PaintNow(); };
@@ -244,6 +245,71 @@ void GCustomTextControl::MouseOut() {
     if (FScrollState == TListScrollState::lsNone)
         SetHotIndex(-1);
     GGraphicControl::MouseOut();
+}
+
+std::string GCustomTextControl::ItemText(int index) const {
+    if (index < 0 || index >= FItems.Count())
+        return {};
+    return OnGetItemText ? OnGetItemText(index) : FItems[index];
+}
+
+std::vector<TAccessibleItem> GCustomTextControl::AccessibleItems() const {
+    std::vector<TAccessibleItem> items;
+    items.reserve(static_cast<size_t>(FItems.Count()));
+    for (int i = 0; i < FItems.Count(); ++i)
+        items.push_back({TAccessibleRole::arListItem, ItemText(i), ItemRect(i), i == FItemIndex,
+                         i == FItemIndex && Focused()});
+    return items;
+}
+
+void GCustomTextControl::SelectLine(int index) {
+    const int n = FItems.Count();
+    if (index < 0 || index >= n)
+        return;
+    const int rows = FItemHeight > 0 ? std::max(Height() / FItemHeight, 1) : 1;
+    if (index < FTopIndex)
+        SetTopIndex(index);
+    else if (index >= FTopIndex + rows)
+        SetTopIndex(index - rows + 1);
+    SetItemIndex(index);
+    if (Focused())
+        NotifyAccessibleFocus(index);
+    if (OnSelect)
+        OnSelect(this);
+}
+
+void GCustomTextControl::KeyDown(int& key, TShiftState shift) {
+    GGraphicControl::KeyDown(key, shift);
+    const int n = FItems.Count();
+    if (key == 0 || shift != 0 || n == 0)
+        return;
+    const int at = FItemIndex;
+    int target = at;
+    switch (key) {
+    case vkUp:
+        target = std::max(at - 1, 0);
+        break;
+    case vkDown:
+        target = std::min(at + 1, n - 1);
+        break;
+    case vkHome:
+        target = 0;
+        break;
+    case vkEnd:
+        target = n - 1;
+        break;
+    case vkPrior:
+        target = std::max(at - PageRows(), 0);
+        break;
+    case vkNext:
+        target = std::min(std::max(at, 0) + PageRows(), n - 1);
+        break;
+    default:
+        return;
+    }
+    key = 0;
+    if (target != at)
+        SelectLine(target);
 }
 
 bool LoadScrollPictures(GCustomTextControl& list) {

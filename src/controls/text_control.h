@@ -49,8 +49,8 @@ enum class TListScrollState : uint8_t {
 };
 
 // A window-less list of text lines with a scroll bar painted from three pictures, hot tracking of the row
-// under the mouse, selection on mouse-up and an owner-draw event. Every state change paints the control
-// at once; Paint draws the whole current state, the hot row included.
+// under the mouse, selection on mouse-up or by the keyboard, and an owner-draw event. Every state change
+// paints the control at once; Paint draws the whole current state, the hot row included.
 class GCustomTextControl : public GGraphicControl {
 public:
     explicit GCustomTextControl(TWinControl* parent = nullptr);
@@ -87,6 +87,12 @@ public:
     void SetSelectedImage(const TPicture& value) { FSelectedImage.Assign(value); }
 
     TDrawItemEvent OnDrawItem;
+    // Raised when the keyboard or an assistive technology selected a line, where a click raises OnMouseUp.
+    TNotifyEvent OnSelect;
+    // The text a line shows, when the owner draws something other than the line itself; screen readers
+    // read it. Without it the line is its own text.
+    std::function<std::string(int Index)> OnGetItemText;
+    std::string ItemText(int index) const;
 
     // Scrolls to the top, forgets the hot row and selects the first line (none in an empty list).
     void ResetList();
@@ -119,6 +125,16 @@ public:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseOut() override;
+    // Up, Down, Home, End, Page Up and Page Down move the selected line, keep it in view and raise
+    // OnSelect.
+    void KeyDown(int& key, TShiftState shift) override;
+    // Selects the line, scrolls it into view and raises OnSelect.
+    void SelectLine(int index);
+    // A list whose items are its lines, named by ItemText; an item's action selects it.
+    TAccessibleRole AccessibleRole() const override { return TAccessibleRole::arList; }
+    std::string AccessibleName() const override { return Hint(); }
+    std::vector<TAccessibleItem> AccessibleItems() const override;
+    void AccessibleAction(int item) override { SelectLine(item); }
 
 private:
     // The scroll step of the part the mouse went down on; one per press.

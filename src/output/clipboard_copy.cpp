@@ -15,24 +15,6 @@ constexpr std::string_view SourceLine =
     "uitgegeven door Uitgeverij Veldhaven, gemaakt door Brantwell Software.";
 } // namespace
 
-std::string PlainTopicText(std::string_view markup) {
-    std::string plain;
-    plain.reserve(markup.size());
-    // The last ">" decides whether a "<" closes: one search instead of one per "<".
-    const size_t lastClose = markup.rfind('>');
-    for (size_t i = 0; i < markup.size(); ++i) {
-        const char c = markup[i];
-        if (c == '<' && lastClose != std::string_view::npos && lastClose > i) {
-            i = markup.find('>', i);
-            continue;
-        }
-        if (c == '{' || c == '}')
-            continue;
-        plain += c;
-    }
-    return plain;
-}
-
 std::string ClipboardTopicText(std::string_view header, std::string_view markup) {
     std::string text = std::string(header) + std::string(LineBreak);
     CutToShortString(text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "content/markup_tags.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,10 +11,6 @@ class TBaseBtn;
 class TLabel;
 class TObject;
 class GCustomParserControl;
-
-// The topic's markup as plain text: every "<" that a ">" follows later, up to and including that ">", and
-// every "{" and "}" left out; everything else, line breaks and a "<" without a later ">" included, kept.
-std::string PlainTopicText(std::string_view markup);
 
 // What the clipboard receives for a topic: its header line (with the line break, 255 characters in all),
 // the plain text, and the publisher's notice and source lines.

@@ -4,6 +4,16 @@ namespace orvalis {
 
 TCanvas::~TCanvas() = default;
 
+void TCanvas::DrawFocusRect(const TRect& rect) {
+    const TPen pen = FPen;
+    const TBrush brush = FBrush;
+    FPen = TPen(clBlack, 1, TPenStyle::psDot);
+    FBrush.SetStyle(TBrushStyle::bsClear);
+    Rectangle(rect);
+    FPen = pen;
+    FBrush = brush;
+}
+
 void TCanvas::MoveTo(int x, int y) {
     FPenPos = {x, y};
 }

@@ -62,6 +62,9 @@ public:
     const std::optional<TRect>& PaintRect() const { return FPaintRect; }
     void SetPaintRect(const std::optional<TRect>& rect) { FPaintRect = rect; }
     void LineTo(int x, int y);
+    // The dotted black frame around the control that has the keyboard focus, or around the focused part of
+    // it; the pen and brush are left as they were.
+    void DrawFocusRect(const TRect& rect);
 
     virtual void TextOut(int x, int y, std::string_view text) = 0;
     // TextOut clipped to the rectangle.

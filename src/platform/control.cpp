@@ -1,11 +1,15 @@
 #include "platform/control.h"
 #include "platform/canvas.h"
+#include "platform/qt_accessible.h"
 #include "platform/qt_canvas.h"
 #include "platform/qt_cursor.h"
 #include "platform/qt_keys.h"
 #include "platform/qt_text.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
@@ -27,6 +31,7 @@ public:
         setMouseTracking(true);
         setAttribute(Qt::WA_NoSystemBackground);
     }
+    TControl& Control() const { return FControl; }
 
 protected:
     void paintEvent(QPaintEvent* e) override {
@@ -37,6 +42,27 @@ protected:
         canvas.Font() = FControl.Font();
         canvas.Brush().SetColor(FControl.Color());
         FControl.Paint(canvas);
+        if (hasFocus() && KeyboardCues())
+            canvas.DrawFocusRect(FControl.ClientRect());
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        const TPaintBatch batch;
+        int key = VirtualKey(e->key());
+        if (key != 0) {
+            FControl.KeyDown(key, ShiftOf(e->modifiers(), Qt::NoButton));
+            if (key == 0)
+                return;
+        }
+        // Not used here: the parent hears of it.
+        QWidget::keyPressEvent(e);
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QWidget::focusInEvent(e);
+        FControl.FocusChanged();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QWidget::focusOutEvent(e);
+        FControl.FocusChanged();
     }
     void mousePressEvent(QMouseEvent* e) override {
         const TPaintBatch batch;
@@ -79,13 +105,48 @@ private:
     TControl& FControl;
     bool FPressedInside = false;
 };
+bool GKeyboardCues = false;
+
+// Screen readers see the program's own controls as the controls describe themselves.
+QAccessibleInterface* ControlWidgetAccessible(const QString&, QObject* object) {
+    if (auto* widget = dynamic_cast<TControlWidget*>(object))
+        return ControlAccessible(widget->Control(), widget);
+    return nullptr;
+}
 } // namespace
+
+bool KeyboardCues() {
+    return GKeyboardCues;
+}
+
+void ShowKeyboardCues() {
+    if (GKeyboardCues)
+        return;
+    GKeyboardCues = true;
+    if (QWidget* focused = QApplication::focusWidget())
+        focused->update();
+}
+
+namespace {
+constexpr const char* ControlProperty = "orvalisControl";
+} // namespace
+
+TControl* FocusedControl() {
+    const QWidget* focused = QApplication::focusWidget();
+    return focused ? static_cast<TControl*>(focused->property(ControlProperty).value<void*>()) : nullptr;
+}
 
 TControl::TControl(TWinControl* parent) : TControl(parent, nullptr) {}
 
 TControl::TControl(TWinControl* parent, std::unique_ptr<QWidget> widget) : FWidget(std::move(widget)) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(ControlWidgetAccessible);
+        return true;
+    }();
+    (void)accessible;
     if (!FWidget)
         FWidget = std::make_unique<TControlWidget>(*this);
+    FWidget->setProperty(ControlProperty, QVariant::fromValue(static_cast<void*>(this)));
     FFont.OnChange = [this](TObject*) {
         if (!FFollowingParent)
             FParentFont = false;
@@ -234,6 +295,23 @@ void TControl::EndLoading() {
 
 bool TControl::Focused() const {
     return FWidget->hasFocus();
+}
+
+bool TControl::TabStop() const {
+    return (FWidget->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+void TControl::SetTabStop(bool value) {
+    FWidget->setFocusPolicy(value ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool TControl::Showing() const {
+    return FWidget->isVisible();
+}
+
+void TControl::KeyDown(int& key, TShiftState shift) {
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
 }
 
 bool TControl::SetFocus() {

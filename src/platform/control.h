@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/accessible.h"
 #include "platform/color.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
@@ -47,9 +48,36 @@ constexpr TCursor crAppStart = -19;
 constexpr TCursor crHelp = -20;
 constexpr TCursor crHandPoint = -21;
 
+// Key codes of the keys the program reacts to (the window system's virtual-key numbers); letters and
+// digits are their upper-case characters.
+constexpr int vkBack = 0x08;
+constexpr int vkTab = 0x09;
+constexpr int vkReturn = 0x0D;
+constexpr int vkEscape = 0x1B;
+constexpr int vkSpace = 0x20;
+constexpr int vkPrior = 0x21;
+constexpr int vkNext = 0x22;
+constexpr int vkEnd = 0x23;
+constexpr int vkHome = 0x24;
+constexpr int vkLeft = 0x25;
+constexpr int vkUp = 0x26;
+constexpr int vkRight = 0x27;
+constexpr int vkDown = 0x28;
+constexpr int vkF1 = 0x70;
+
+using TKeyEvent = std::function<void(TObject* Sender, int& Key, TShiftState Shift)>;
 using TMouseEvent =
     std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+
+// Focus frames show once the reader has pressed a key in one of the program's windows, so that a reader
+// who only uses the mouse sees the windows as they always were.
+bool KeyboardCues();
+void ShowKeyboardCues();
+
+class TControl;
+// The control whose window has the keyboard focus; none when the focus is elsewhere or nowhere.
+TControl* FocusedControl();
 
 // A control: a rectangle of a window with colour, font, cursor, hint and mouse events, painted by Paint.
 // Underneath it is a widget; where Paint draws nothing the parent shows through.
@@ -107,6 +135,12 @@ public:
     // Gives the control's window the keyboard focus; false when it cannot take it (for example while its
     // window is hidden).
     bool SetFocus();
+    // Whether Tab and Shift+Tab stop at the control. The mouse never moves the focus to such a control, so
+    // that clicking behaves as it does without a keyboard.
+    bool TabStop() const;
+    void SetTabStop(bool value);
+    // Whether the reader can see the control: it and every control around it visible, in a shown window.
+    bool Showing() const;
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
 
@@ -143,6 +177,9 @@ public:
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
+    // Raised before the control handles a key that reached it; a handler that sets Key to 0 keeps it from
+    // the control.
+    TKeyEvent OnKeyDown;
     TMouseEvent OnMouseDown;
     TMouseMoveEvent OnMouseMove;
     TMouseEvent OnMouseUp;
@@ -155,9 +192,31 @@ public:
     virtual void DblClick();
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
+    // A key pressed while the control has the focus: raises OnKeyDown. A descendant that uses the key sets
+    // it to 0; a key left non-zero goes on to the control's parent.
+    virtual void KeyDown(int& key, TShiftState shift);
+    // The control took or lost the keyboard focus.
+    virtual void FocusChanged() { Invalidate(); }
 
     // Draws the whole current state; the platform calls it with a canvas on the control.
     virtual void Paint(TCanvas& canvas);
+
+    // What screen readers see of the control: its role and name, the parts they see as objects of their
+    // own, and its value. With arDefault and no items the window system describes the control itself.
+    virtual TAccessibleRole AccessibleRole() const { return TAccessibleRole::arDefault; }
+    virtual std::string AccessibleName() const { return {}; }
+    virtual std::vector<TAccessibleItem> AccessibleItems() const { return {}; }
+    // The plain text of a control of role arText.
+    virtual std::string AccessibleText() const { return {}; }
+    virtual TAccessibleValue AccessibleValue() const { return {}; }
+    // Whether the reader's keyboard is on the control; a control inside a scroll box that holds the focus
+    // for it answers for the box.
+    virtual bool AccessibleFocused() const { return Focused(); }
+    // What a screen reader's action does: to the control itself (item -1), for example a button's click, or
+    // to one of its items.
+    virtual void AccessibleAction(int /*item*/) {}
+    // Tells screen readers that an item (or, with -1, the control) took the focus.
+    void NotifyAccessibleFocus(int item) const;
 
     // For the platform layer: the widget underneath.
     QWidget* Widget() const;

@@ -29,16 +29,13 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override {
         const TPaintBatch batch;
-        TShiftState shift = 0;
-        if (e->modifiers() & Qt::ShiftModifier)
-            shift |= uint8_t(TShiftFlag::ssShift);
-        if (e->modifiers() & Qt::ControlModifier)
-            shift |= uint8_t(TShiftFlag::ssCtrl);
-        if (e->modifiers() & Qt::AltModifier)
-            shift |= uint8_t(TShiftFlag::ssAlt);
+        const TShiftState shift = ShiftOf(e->modifiers(), Qt::NoButton);
         int key = VirtualKey(e->key());
-        if (Owner && key != 0 && !Owner->KeyDown(key, shift))
-            return;
+        if (Owner && key != 0) {
+            Owner->KeyDown(key, shift);
+            if (key == 0)
+                return;
+        }
         QLineEdit::keyPressEvent(e);
     }
 };
@@ -87,12 +84,6 @@ void TEdit::SetBorderStyle(TBorderStyle value) {
 
 void TEdit::SetMaxLength(int value) {
     EditOf(*this)->setMaxLength(value > 0 ? value : 32767);
-}
-
-bool TEdit::KeyDown(int& key, TShiftState shift) {
-    if (OnKeyDown)
-        OnKeyDown(this, key, shift);
-    return key != 0;
 }
 
 } // namespace orvalis

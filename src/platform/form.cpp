@@ -65,6 +65,41 @@ protected:
 private:
     TForm& FForm;
 };
+
+// Sees the keys pressed anywhere in the application, before the widget they are meant for: a key in the
+// form's window turns the focus frames on and, with KeyPreview, goes to the form first.
+class TFormKeys : public QObject {
+public:
+    explicit TFormKeys(TForm& form) : FForm(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        auto* receiver = static_cast<QWidget*>(watched);
+        if (receiver->window() != FForm.Widget())
+            return false;
+        // A key the focused widget leaves is handed on to its parents; the form hears it once.
+        QWidget* focused = QApplication::focusWidget();
+        if (receiver != (focused ? focused : FForm.Widget()))
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control || key->key() == Qt::Key_Alt)
+            return false;
+        ShowKeyboardCues();
+        if (!FForm.KeyPreview())
+            return false;
+        int code = VirtualKey(key->key());
+        if (code == 0)
+            return false;
+        const TPaintBatch batch;
+        FForm.KeyDown(code, ShiftOf(key->modifiers(), Qt::NoButton));
+        return code == 0;
+    }
+
+private:
+    TForm& FForm;
+};
 } // namespace
 
 TForm::TForm() : TWinControl(nullptr) {
@@ -73,6 +108,19 @@ TForm::TForm() : TWinControl(nullptr) {
     ApplyFlags();
     FEvents = std::make_unique<TFormEvents>(*this);
     Widget()->installEventFilter(FEvents.get());
+    FKeys = std::make_unique<TFormKeys>(*this);
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(FKeys.get());
+}
+
+TControl* TForm::ActiveControl() const {
+    TControl* control = FocusedControl();
+    return control && control->Widget()->window() == Widget() ? control : nullptr;
+}
+
+void TForm::SetTabOrder(const std::vector<TControl*>& controls) {
+    for (size_t i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1]->Widget(), controls[i]->Widget());
 }
 
 TForm::~TForm() = default;

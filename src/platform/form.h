@@ -47,6 +47,16 @@ public:
     TNotifyEvent OnShow;
     // Raised when the window loses the activation (the reader clicked another window).
     TNotifyEvent OnDeactivate;
+    // With KeyPreview the form hears every key pressed in its window before the control with the focus
+    // does (OnKeyDown); a handler that sets Key to 0 keeps the key from that control.
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool value) { FKeyPreview = value; }
+    // Sets the order in which Tab visits the controls of the window (Shift+Tab the reverse); hidden and
+    // disabled ones are passed by. Controls not named keep their places after the ones before them.
+    void SetTabOrder(const std::vector<TControl*>& controls);
+    // The control of the window that has the keyboard focus; none when no control has it.
+    TControl* ActiveControl() const;
+
     // Raised when a key is released in the window and no control of it took the key; Shift includes the
     // mouse buttons held.
     std::function<void(TObject* Sender, int& Key, TShiftState Shift)> OnKeyUp;
@@ -54,6 +64,8 @@ public:
 private:
     void ApplyFlags();
     std::unique_ptr<QObject> FEvents;
+    std::unique_ptr<QObject> FKeys;
+    bool FKeyPreview = false;
 
     std::string FCaption;
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;

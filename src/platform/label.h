@@ -27,11 +27,19 @@ public:
     // each line fits the width (a word wider than the width stands alone).
     std::vector<std::string> Lines(TCanvas& canvas) const;
     void Paint(TCanvas& canvas) override;
+    // A label that only decorates another (its shadow) says nothing to screen readers.
+    bool Decorative() const { return FDecorative; }
+    void SetDecorative(bool value) { FDecorative = value; }
+    TAccessibleRole AccessibleRole() const override {
+        return FDecorative ? TAccessibleRole::arDefault : TAccessibleRole::arStaticText;
+    }
+    std::string AccessibleName() const override { return FCaption; }
 
 private:
     std::string FCaption;
     bool FTransparent = false;
     bool FWordWrap = false;
+    bool FDecorative = false;
     TAlignment FAlignment = TAlignment::taLeftJustify;
 };
 

@@ -1,5 +1,4 @@
 #include "platform/qt_keys.h"
-#include "platform/edit.h"
 
 namespace orvalis {
 
@@ -7,6 +6,19 @@ int VirtualKey(int qtKey) {
     switch (qtKey) {
     case Qt::Key_Backspace:
         return vkBack;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return vkTab;
+    case Qt::Key_PageUp:
+        return vkPrior;
+    case Qt::Key_PageDown:
+        return vkNext;
+    case Qt::Key_End:
+        return vkEnd;
+    case Qt::Key_Home:
+        return vkHome;
+    case Qt::Key_F1:
+        return vkF1;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return vkReturn;

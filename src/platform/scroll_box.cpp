@@ -1,17 +1,61 @@
 #include "platform/scroll_box.h"
 
+#include "platform/qt_keys.h"
+
+#include <QKeyEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace orvalis {
 
 namespace {
+// Hands the keys and focus changes of the area to the box.
+class TScrollArea : public QScrollArea {
+public:
+    TScrollBox* Owner = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        int key = VirtualKey(e->key());
+        if (Owner && key != 0) {
+            Owner->KeyDown(key, ShiftOf(e->modifiers(), Qt::NoButton));
+            if (key == 0)
+                return;
+        }
+        // The area's own key handling would scroll as well; what the box leaves goes to the parent.
+        e->ignore();
+    }
+    // Tab reaches a widget here, not as a key; the box may use it before the focus moves on.
+    bool focusNextPrevChild(bool next) override {
+        if (Owner && hasFocus()) {
+            int key = vkTab;
+            Owner->KeyDown(key, next ? 0 : uint8_t(TShiftFlag::ssShift));
+            if (key == 0)
+                return true;
+        }
+        return QScrollArea::focusNextPrevChild(next);
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QScrollArea::focusInEvent(e);
+        if (Owner)
+            Owner->FocusChanged();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QScrollArea::focusOutEvent(e);
+        if (Owner)
+            Owner->FocusChanged();
+    }
+};
+
 QScrollArea* AreaOf(const TScrollBox& box) {
     return static_cast<QScrollArea*>(box.Widget());
 }
 } // namespace
 
-TScrollBox::TScrollBox(TWinControl* parent) : TWinControl(parent, std::make_unique<QScrollArea>()) {
+TScrollBox::TScrollBox(TWinControl* parent) : TWinControl(parent, std::make_unique<TScrollArea>()) {
+    static_cast<TScrollArea*>(Widget())->Owner = this;
     QScrollArea* area = AreaOf(*this);
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(false);
@@ -19,6 +63,81 @@ TScrollBox::TScrollBox(TWinControl* parent) : TWinControl(parent, std::make_uniq
     FContent->resize(0, 0);
     area->setWidget(FContent);
     SetBounds(0, 0, 185, 41);
+    // What the children draw for the focus (a frame round the visible part) moves with the scrolling.
+    QObject::connect(area->verticalScrollBar(), &QScrollBar::valueChanged, [this] {
+        if (Focused())
+            InvalidateChildren();
+    });
+}
+
+void TScrollBox::InvalidateChildren() {
+    for (TControl* child : Controls())
+        child->Invalidate();
+}
+
+// Screen readers hear of the content that the box holds the focus for (the text), not of the box.
+void TScrollBox::FocusChanged() {
+    InvalidateChildren();
+    if (!Focused())
+        return;
+    for (TControl* child : Controls())
+        if (child->Visible() && child->AccessibleRole() != TAccessibleRole::arDefault) {
+            child->NotifyAccessibleFocus(-1);
+            return;
+        }
+}
+
+// The children hear a key first (a text moving between its links); the box then scrolls by its step, by
+// the visible height, or to either end.
+void TScrollBox::KeyDown(int& key, TShiftState shift) {
+    for (TControl* child : Controls()) {
+        if (key == 0)
+            return;
+        if (child->Visible())
+            child->KeyDown(key, shift);
+    }
+    TWinControl::KeyDown(key, shift);
+    if (key == 0 || (shift & ~uint8_t(TShiftFlag::ssShift)) != 0)
+        return;
+    QScrollBar* bar = AreaOf(*this)->verticalScrollBar();
+    const int page = AreaOf(*this)->viewport()->height();
+    switch (key) {
+    case vkUp:
+        bar->setValue(bar->value() - VertScrollIncrement());
+        break;
+    case vkDown:
+        bar->setValue(bar->value() + VertScrollIncrement());
+        break;
+    case vkPrior:
+        bar->setValue(bar->value() - page);
+        break;
+    case vkNext:
+        bar->setValue(bar->value() + page);
+        break;
+    case vkHome:
+        bar->setValue(bar->minimum());
+        break;
+    case vkEnd:
+        bar->setValue(bar->maximum());
+        break;
+    default:
+        return;
+    }
+    key = 0;
+}
+
+TRect TScrollBox::VisibleRect() const {
+    const QWidget* viewport = AreaOf(*this)->viewport();
+    return Bounds(HorzScrollPosition(), VertScrollPosition(), viewport->width(), viewport->height());
+}
+
+void TScrollBox::ScrollInView(const TRect& rect) {
+    QScrollBar* bar = AreaOf(*this)->verticalScrollBar();
+    const int height = AreaOf(*this)->viewport()->height();
+    if (rect.Bottom > bar->value() + height)
+        bar->setValue(rect.Bottom - height);
+    if (rect.Top < bar->value())
+        bar->setValue(rect.Top);
 }
 
 QWidget* TScrollBox::ContainerWidget() const {

@@ -22,6 +22,14 @@ public:
     void SetVertScrollIncrement(int value);
     // The size of the area the children span.
     TSize ContentSize() const;
+    // Scrolls vertically, as little as needed, so that the rectangle (in the children's coordinates) is in
+    // view; its top when it is taller than the box.
+    void ScrollInView(const TRect& rect);
+    // The part of the children's area in view, in their coordinates.
+    TRect VisibleRect() const;
+
+    void KeyDown(int& key, TShiftState shift) override;
+    void FocusChanged() override;
 
     // Asked before the box takes a new size; the handler may change it or refuse it.
     TCanResizeEvent OnCanResize;
@@ -34,6 +42,7 @@ protected:
     void ControlBoundsChanged(TControl* child) override;
 
 private:
+    void InvalidateChildren();
     QWidget* FContent = nullptr;
 };
 

@@ -44,6 +44,11 @@ TContentsPane::TContentsPane(TReadingState& state, TReadingHost& host, TWinContr
     ContentLst->OnDrawItem = [this](TWinControl* control, int index, TRect rect, TOwnerDrawState drawState) {
         ContentLstDrawItem(control, index, rect, drawState);
     };
+    NameRowsByTitle(*ContentLst);
+    ContentLst->OnSelect = [this](TObject* sender) { ContentLstSelect(sender); };
+    ContentLst->OnKeyDown = [this](TObject* sender, int& key, TShiftState shift) {
+        ContentLstKeyDown(sender, key, shift);
+    };
     for (int i = 0; i < LetterCount; ++i) {
         TBaseBtn* button = MakeButton(contentPage, LetterBounds(i), std::string(1, char('A' + i)),
                                       "Ga in de inhoudsopgave naar deze letter", TFace::None);
@@ -51,6 +56,17 @@ TContentsPane::TContentsPane(TReadingState& state, TReadingHost& host, TWinContr
         button->OnClick = [this](TObject* sender) { BaseBtnNClick(sender); };
         BaseBtns[static_cast<size_t>(i)] = button;
     }
+}
+
+void TContentsPane::ContentLstKeyDown(TObject*, int& Key, TShiftState Shift) {
+    if (Shift != 0 && Shift != uint8_t(TShiftFlag::ssShift))
+        return;
+    TBaseBtn* button = Key > 0 && Key < 0x80 ? LetterButton(char(Key)) : nullptr;
+    if (!button)
+        return;
+    Key = 0;
+    if (button->Enabled())
+        BaseBtnNClick(button);
 }
 
 TBaseBtn* TContentsPane::LetterButton(char letter) const {

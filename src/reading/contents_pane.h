@@ -38,6 +38,8 @@ public:
     void ContentLstSelect(TObject* Sender);
     void ContentLstMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void ContentLstDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State);
+    // A letter key in the list acts as that letter's button, when the button can be used.
+    void ContentLstKeyDown(TObject* Sender, int& Key, TShiftState Shift);
 
     // The letter button of an ASCII capital, or none.
     TBaseBtn* LetterButton(char letter) const;

@@ -48,10 +48,14 @@ TCrossReferences::TCrossReferences(TReadingState& state, TReadingHost& host, TWi
         if (HLQueryResultsLst2->ItemIndex() >= 0)
             HLQueryResultsLst2Select(sender);
     };
-    for (GTextControl* list : {HLQueryResultsLst1, HLQueryResultsLst2})
+    HLQueryResultsLst1->OnSelect = [this](TObject* sender) { HLQueryResultsLst1Select(sender); };
+    HLQueryResultsLst2->OnSelect = [this](TObject* sender) { HLQueryResultsLst2Select(sender); };
+    for (GTextControl* list : {HLQueryResultsLst1, HLQueryResultsLst2}) {
         list->OnDrawItem = [this, list](TWinControl*, int index, TRect rect, TOwnerDrawState drawState) {
             DrawTitleRow(*list, *NavPage3Bk, index, rect, drawState);
         };
+        NameRowsByTitle(*list);
+    }
 }
 
 void TCrossReferences::Connect(TTopicDisplay* topic, const TWindowParts& parts) {

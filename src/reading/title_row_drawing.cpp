@@ -63,4 +63,8 @@ void DrawTitleRow(const GCustomTextControl& list, const TBkControl& background, 
     canvas->TextRect(clip, rect.Left + 5, y, title);
 }
 
+void NameRowsByTitle(GCustomTextControl& list) {
+    list.OnGetItemText = [&list](int index) { return std::string(TitleOfLine(list.Items()[index])); };
+}
+
 } // namespace orvalis

@@ -67,6 +67,8 @@ TTopicDisplay::TTopicDisplay(TReadingState& state, TReadingHost& host, TWinContr
     GoToLst->OnDrawItem = [this](TWinControl* control, int index, TRect rect, TOwnerDrawState drawState) {
         GoToLstDrawItem(control, index, rect, drawState);
     };
+    NameRowsByTitle(*GoToLst);
+    GoToLst->OnSelect = [this](TObject* sender) { GoToLstSelect(sender); };
 }
 
 void TTopicDisplay::Connect(TContentsPane* contents, TEdit* searchEdit, GParserControl* mainText) {
@@ -120,8 +122,10 @@ void TTopicDisplay::ShowRecord(const TiDbRec& R) {
                     FindExtraTexts();
                 }
             }
-            // A hidden window cannot take the focus; the text shows all the same.
-            MainTextCtrl->SetFocus();
+            // A hidden window cannot take the focus; the text shows all the same. A reader moving through a
+            // list with the keyboard stays in it (the mouse never gives a list the focus).
+            if (!dynamic_cast<GCustomTextControl*>(FocusedControl()))
+                MainTextCtrl->SetFocus();
         }
     }
     FHost.UpdateStatus(nullptr);

@@ -43,6 +43,14 @@ TBmiPage::TBmiPage(TReadingState& state, TReadingHost& host, TWinControl* page) 
     BMITestCalculateBtn =
         MakeButton(page, Bounds(35, 255, 120, 18), "Bereken BMI", "BMI berekenen", TFace::Drawn);
     BMITestCalculateBtn->OnClick = [this](TObject* sender) { BMITestCalculateBtnClick(sender); };
+    // Enter in either field computes, as the button does.
+    for (TEdit* edit : {BMITestLengthEdit, BMITestWeightEdit})
+        edit->OnKeyDown = [this](TObject*, int& key, TShiftState shift) {
+            if (key == vkReturn && shift == 0) {
+                key = 0;
+                BMITestCalculateBtnClick(BMITestCalculateBtn);
+            }
+        };
     BMITestResultText = MakeLabel(page, Bounds(180, 40, 400, 300), "", {});
     BMITestResultText->SetWordWrap(true);
     BMIGauge = new TShape(page);

@@ -118,6 +118,7 @@ void TQuizPage::QuizNewQuestion() {
     }
     QuizDoneBtn->Hide();
     QuizNextQuestionBtn->Hide();
+    KeepKeyboardFocus(QuizAlt1RBtn);
 }
 
 void TQuizPage::ReadQuizSection(const std::string& name) {
@@ -126,6 +127,23 @@ void TQuizPage::ReadQuizSection(const std::string& name) {
         return;
     std::vector<std::string> body = ReadSectionLines(ProgramPath(QuizFile), name);
     lines->insert(lines->end(), std::make_move_iterator(body.begin()), std::make_move_iterator(body.end()));
+}
+
+void TQuizPage::QuizKeyDown(TObject*, int& Key, TShiftState Shift) {
+    if (Shift != 0)
+        return;
+    if (Key >= '1' && Key <= '3') {
+        TLabel* text = AltTexts()[static_cast<size_t>(Key - '1')];
+        Key = 0;
+        QuizAltClick(text);
+    } else if (Key == vkReturn) {
+        for (TBaseBtn* button : {QuizDoneBtn, QuizNextQuestionBtn})
+            if (button->Showing()) {
+                Key = 0;
+                button->Click();
+                return;
+            }
+    }
 }
 
 void TQuizPage::QuizAltClick(TObject* Sender) {
@@ -167,6 +185,14 @@ void TQuizPage::QuizDoneBtnClick(TObject*) {
     QuizNextQuestionBtn->Show();
     for (TRadioButton* button : RadioButtons())
         button->SetEnabled(false);
+    KeepKeyboardFocus(QuizNextQuestionBtn);
+}
+
+// Hiding the focused control would send the focus on to whatever comes next in the window (the button
+// strip); a reader using the keyboard goes on where the question continues.
+void TQuizPage::KeepKeyboardFocus(TControl* control) {
+    if (KeyboardCues() && control->Showing())
+        control->SetFocus();
 }
 
 void TQuizPage::QuizNextQuestionBtnClick(TObject* Sender) {

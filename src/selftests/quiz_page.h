@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/control.h"
 #include "reading/reading_state.h"
 #include "selftests/quiz_round.h"
 
@@ -66,6 +67,9 @@ public:
     void QuizAltClick(TObject* Sender);
     void QuizDoneBtnClick(TObject* Sender);
     void QuizNextQuestionBtnClick(TObject* Sender);
+    // The page's keys: 1, 2 and 3 act as clicks on the alternatives' texts; Enter as "Klaar" while it shows,
+    // else as "Volgende Vraag" while that shows.
+    void QuizKeyDown(TObject* Sender, int& Key, TShiftState Shift);
     // Appends the body of one section of the quiz file to the question's lines.
     void ReadQuizSection(const std::string& name);
 
@@ -77,6 +81,7 @@ private:
     std::vector<std::string>* Lines() const;
     // Whether the question on display has all its lines, and so its alternatives.
     bool QuestionShown() const;
+    void KeepKeyboardFocus(TControl* control);
 
     TReadingState& FState;
     TReadingHost& FHost;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -71,6 +72,23 @@ inline void ClickRow(GTextControl* list, int index) {
 inline void Enter(TControl* control) {
     QEnterEvent e(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QApplication::sendEvent(control->Widget(), &e);
+}
+
+// Makes the shown window the active one, which the keyboard goes to.
+inline void Activate(TControl& window) {
+    window.Widget()->activateWindow();
+    QApplication::processEvents();
+}
+
+// A key pressed and released where the keyboard focus is, as the window system delivers it (to the window
+// when no widget has the focus).
+inline void Key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                const QString& text = {}) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : window, &release);
 }
 
 inline void Leave(TControl* control) {

@@ -204,6 +204,41 @@ TEST_F(ParserControlTest, WrappingLink_TwoAreasOneClickEach) {
     EXPECT_EQ(clicked, (std::vector<std::string>{"vitamine c", "vitamine c"}));
 }
 
+TEST_F(ParserControlTest, Links_AWrappedLinkIsOneTabStopAndEnterFollowsTheFocusedOne) {
+    std::vector<std::string> followed;
+    Control->SetText(std::string(20, 'a') +
+                     " <A HREF=\"vitamine c\">vitamine {cccc}</A> en <A HREF=ijzer>ijzer</A>");
+    ASSERT_GT(Control->HyperLinks().Count(), 2) << "the first link has an area on each of its lines";
+    ASSERT_EQ(Control->LinkCount(), 2);
+    EXPECT_EQ(Control->LinkText(1), "vitamine cccc") << "its words from both lines, braces left out";
+    EXPECT_EQ(Control->LinkHRef(2), "ijzer");
+    EXPECT_EQ(Control->AccessibleItems().size(), 2u);
+
+    const auto press = [this](int key, TShiftState shift = 0) {
+        Control->KeyDown(key, shift);
+        return key == 0;
+    };
+    EXPECT_FALSE(press(vkTab)) << "links lead nowhere without a handler: Tab passes on";
+    Control->OnHyperLinkClick = [&](TObject*, std::string& href) { followed.push_back(href); };
+    EXPECT_FALSE(press(vkReturn)) << "no link focused yet";
+    EXPECT_TRUE(press(vkTab));
+    EXPECT_TRUE(press(vkTab));
+    EXPECT_EQ(Control->FocusedLink(), 2);
+    EXPECT_TRUE(press(vkReturn));
+    EXPECT_FALSE(press(vkTab)) << "after the last link the key goes on to the next control";
+    EXPECT_EQ(Control->FocusedLink(), 0);
+    const TShiftState shift = uint8_t(TShiftFlag::ssShift);
+    EXPECT_TRUE(press(vkTab, shift)) << "Shift+Tab comes in at the last link";
+    EXPECT_TRUE(press(vkTab, shift));
+    EXPECT_EQ(Control->FocusedLink(), 1);
+    Control->AccessibleAction(0);
+    EXPECT_EQ(followed, (std::vector<std::string>{"ijzer", "vitamine c"}));
+    EXPECT_FALSE(press(vkTab, shift));
+    Control->SetFocusedLink(2);
+    Control->SetText("<A HREF=x>x</A>");
+    EXPECT_EQ(Control->FocusedLink(), 0) << "a new text starts without a focused link";
+}
+
 TEST_F(ParserControlTest, LinkClick_HandlerMayReplaceTheText) {
     int ups = 0;
     Control->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++ups; };

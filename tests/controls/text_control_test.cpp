@@ -248,6 +248,59 @@ TEST_F(TextControl, MouseUp_SelectsTheRowAndRaisesOnMouseUp_OnlyWhenHotable) {
     EXPECT_EQ(List.HotIndex(), -1);
 }
 
+TEST_F(TextControl, Keys_MoveTheSelectionKeepItInViewAndRaiseOnSelect) {
+    int selects = 0;
+    List.OnSelect = [&](TObject* sender) {
+        EXPECT_EQ(sender, &List);
+        ++selects;
+    };
+    const auto press = [this](int key, TShiftState shift = 0) {
+        List.KeyDown(key, shift);
+        return key == 0;
+    };
+    EXPECT_FALSE(press(vkDown)) << "an empty list leaves the key";
+    Fill(20); // 97 / 16: six rows in view, a page of five
+    List.SetItemIndex(-1);
+    EXPECT_TRUE(press(vkDown));
+    EXPECT_EQ(List.ItemIndex(), 0);
+    EXPECT_TRUE(press(vkUp));
+    EXPECT_EQ(selects, 1) << "no move at the top, no select";
+    EXPECT_TRUE(press(vkEnd));
+    EXPECT_EQ(List.ItemIndex(), 19);
+    EXPECT_EQ(List.TopIndex(), 14) << "the last line is the bottom row";
+    EXPECT_TRUE(press(vkPrior));
+    EXPECT_EQ(List.ItemIndex(), 14);
+    EXPECT_EQ(List.TopIndex(), 14);
+    EXPECT_TRUE(press(vkPrior));
+    EXPECT_EQ(List.ItemIndex(), 9);
+    EXPECT_EQ(List.TopIndex(), 9) << "a line above the view becomes the top row";
+    EXPECT_TRUE(press(vkNext));
+    EXPECT_EQ(List.ItemIndex(), 14);
+    EXPECT_EQ(List.TopIndex(), 9);
+    EXPECT_TRUE(press(vkHome));
+    EXPECT_EQ(List.ItemIndex(), 0);
+    EXPECT_EQ(List.TopIndex(), 0);
+    EXPECT_EQ(selects, 6);
+    EXPECT_FALSE(press(vkDown, uint8_t(TShiftFlag::ssCtrl))) << "with a modifier the key is not the list's";
+    EXPECT_FALSE(press('A'));
+    EXPECT_EQ(MouseUps, 0) << "the keyboard raises OnSelect, not the mouse's event";
+}
+
+TEST_F(TextControl, AccessibleItems_NamedByTheShownTextWithTheSelection) {
+    Fill(3);
+    List.OnGetItemText = [this](int index) { return "title " + List.Items()[index].substr(5); };
+    List.SetItemIndex(1);
+    const std::vector<TAccessibleItem> items = List.AccessibleItems();
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[1].Name, "title 1");
+    EXPECT_TRUE(items[1].Selected);
+    EXPECT_FALSE(items[0].Selected);
+    EXPECT_FALSE(items[1].Focused) << "the list does not have the focus";
+    EXPECT_EQ(items[2].Bounds, List.ItemRect(2));
+    List.AccessibleAction(2);
+    EXPECT_EQ(List.ItemIndex(), 2);
+}
+
 TEST_F(TextControl, HotTracking_FollowsThePointerOverRowsOtherThanTheSelectedOne) {
     Fill(20);
     int outs = 0;
