@@ -12,7 +12,9 @@ namespace {
 
 // Unsigned bytes, as memcmp compares them; a title that is the start of another comes first.
 bool TitleLess(std::string_view a, std::string_view b) {
-    const int order = std::memcmp(a.data(), b.data(), std::min(a.size(), b.size()));
+    const size_t common = std::min(a.size(), b.size());
+    // An empty title may have no characters at all to point to.
+    const int order = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
     return order < 0 || (order == 0 && a.size() < b.size());
 }
 
