@@ -24,15 +24,20 @@ int BestTitleLine(const std::vector<std::string>& lines, std::string_view search
     if (lines.empty())
         return -1;
     const std::string wanted = UpperAscii(searched);
-    std::vector<std::string> titles;
-    titles.reserve(lines.size());
-    for (const std::string& line : lines)
-        titles.push_back(UpperAscii(TitleOfLine(line)));
-    for (size_t i = 0; i < titles.size(); ++i)
-        if (titles[i] == wanted)
+    // One buffer serves every title of both passes.
+    std::string title;
+    const auto upperTitle = [&title](const std::string& line) -> const std::string& {
+        const std::string_view shown = TitleOfLine(line);
+        title.assign(shown.begin(), shown.end());
+        for (char& c : title)
+            c = UpperAscii(c);
+        return title;
+    };
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (TitleOfLine(lines[i]).size() == wanted.size() && upperTitle(lines[i]) == wanted)
             return static_cast<int>(i);
-    for (size_t i = 0; i < titles.size(); ++i)
-        if (titles[i].find(wanted) != std::string::npos)
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (TitleOfLine(lines[i]).size() >= wanted.size() && upperTitle(lines[i]).find(wanted) != std::string::npos)
             return static_cast<int>(i);
     return 0;
 }

@@ -18,24 +18,40 @@ bool TitleLess(std::string_view a, std::string_view b) {
     return order < 0 || (order == 0 && a.size() < b.size());
 }
 
-// A line's title, found once, and where the line stood.
+// A line's title, found once, its first eight bytes as one big-endian number, and where the line stood.
+// Titles hold no zero byte (they come from zero-terminated paths), so padding a short title with zeros
+// orders the numbers exactly as the titles: only equal numbers need the titles compared.
 struct TSortKey {
+    uint64_t Prefix;
     std::string_view Title;
     size_t Line;
 };
+
+uint64_t PrefixOf(std::string_view title) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 8; ++i)
+        prefix = prefix << 8 | (i < title.size() ? static_cast<unsigned char>(title[i]) : 0u);
+    return prefix;
+}
+
+bool KeyLess(const TSortKey& a, const TSortKey& b) {
+    if (a.Prefix != b.Prefix)
+        return a.Prefix < b.Prefix;
+    return TitleLess(a.Title, b.Title);
+}
 
 void SortKeys(std::vector<TSortKey>& keys, int lo, int hi) {
     // The recursion goes into the smaller part only and loops over the larger, so that sorted input cannot
     // exhaust the stack.
     while (lo < hi) {
-        // The pivot views the title in its line, which stays where it is while the keys move.
-        const std::string_view pivot = keys[static_cast<size_t>((lo + hi) / 2)].Title;
+        // A copy of the pivot's key: its title stays in its line while the keys move.
+        const TSortKey pivot = keys[static_cast<size_t>((lo + hi) / 2)];
         int i = lo;
         int j = hi;
         do {
-            while (TitleLess(keys[static_cast<size_t>(i)].Title, pivot))
+            while (KeyLess(keys[static_cast<size_t>(i)], pivot))
                 ++i;
-            while (TitleLess(pivot, keys[static_cast<size_t>(j)].Title))
+            while (KeyLess(pivot, keys[static_cast<size_t>(j)]))
                 --j;
             if (i <= j) {
                 std::swap(keys[static_cast<size_t>(i)], keys[static_cast<size_t>(j)]);
@@ -90,7 +106,10 @@ void SortTitleLines(std::vector<std::string>& lines, int lo, int hi) {
     std::vector<TSortKey> keys;
     keys.reserve(static_cast<size_t>(hi - lo + 1));
     for (int i = lo; i <= hi; ++i)
-        keys.push_back({TitleOfLine(lines[static_cast<size_t>(i)]), static_cast<size_t>(i)});
+    {
+        const std::string_view title = TitleOfLine(lines[static_cast<size_t>(i)]);
+        keys.push_back({PrefixOf(title), title, static_cast<size_t>(i)});
+    }
     SortKeys(keys, 0, hi - lo);
     std::vector<std::string> sorted;
     sorted.reserve(keys.size());
