@@ -82,9 +82,7 @@ int main(int argc, char** argv) {
         form.RecFile->SelectAll();
         form.RecFile->SelectSection('1');
         std::vector<std::string> lines;
-        form.RecFile->ListTitles(TTitleSelector::tsAll, lines);
-        if (!lines.empty())
-            SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
+        form.RecFile->ListTitles(TTitleSelector::tsAll, lines, nullptr, TListOrder::Title);
         store.push_back(Since(start));
     }
     const double x = Median(ours), y = Median(store);

@@ -1,8 +1,10 @@
 // Loads a record database from arbitrary bytes and exercises every lookup on what was read. Every record
 // loaded must hold exactly what the strict reader of the content tool reads at its place, and the one-pass
-// listings must agree with the separate passes.
+// listings must agree with the separate passes. A listing in title order holds the lines of the listing in
+// file order, sorted by title, equal titles in file order.
 #include "content/idb_format.h"
 #include "content/idb_rec_file.h"
+#include "content/title_order.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,6 +12,27 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
+
+namespace {
+
+// Whether sorted is inFileOrder sorted by title with equal titles in file order: the same lines, each title
+// after the one before, equal titles by ascending ordinal (the lines' keys).
+bool IsTitleOrderOf(const std::vector<std::string>& sorted, const std::vector<std::string>& inFileOrder) {
+    std::vector<std::string> a = sorted, b = inFileOrder;
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    if (a != b)
+        return false;
+    const auto title = [](const std::string& line) { return std::string_view(line).substr(line.find('|') + 1); };
+    for (size_t i = 1; i < sorted.size(); ++i) {
+        const int order = orvalis::CompareTitles(title(sorted[i - 1]), title(sorted[i]));
+        if (order > 0 || (order == 0 && std::stol(sorted[i - 1]) >= std::stol(sorted[i])))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string path = "/tmp/orvalis-fuzz-load-" + std::to_string(getpid()) + ".dat";
@@ -39,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             __builtin_trap();
     }
 
-    std::vector<std::string> titles, again, book, quorindex;
+    std::vector<std::string> titles, again, book, quorindex, sorted, sortedBook, sortedQuorindex;
     for (char section : {'1', '2', '3', '4'}) {
         db.SelectSection(section);
         uint32_t initials = 0;
@@ -47,6 +70,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         db.ListTitles(orvalis::TTitleSelector::tsBook, again);
         db.ListBookAndQuorindexTitles(book, quorindex);
         if (initials != db.InitialLetters() || book != again)
+            __builtin_trap();
+        uint32_t sortedInitials = 0;
+        db.ListTitles(orvalis::TTitleSelector::tsAll, sorted, &sortedInitials, orvalis::TListOrder::Title);
+        db.ListBookAndQuorindexTitles(sortedBook, sortedQuorindex, orvalis::TListOrder::Title);
+        if (sortedInitials != initials || !IsTitleOrderOf(sorted, titles) || !IsTitleOrderOf(sortedBook, book) ||
+            !IsTitleOrderOf(sortedQuorindex, quorindex))
             __builtin_trap();
         for (int32_t n = db.SelectedCount(); n >= 0; --n) {
             orvalis::TiDbRec r;

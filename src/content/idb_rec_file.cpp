@@ -5,6 +5,7 @@
 #include "content/idb_query.h"
 #include "content/progress_gauge.h"
 #include "content/short_string.h"
+#include "content/title_order.h"
 
 #include <algorithm>
 #include <array>
@@ -155,6 +156,8 @@ void TiDbRecFile::TStringBlock::Clear() {
 
 void TiDbRecFile::FreeRecords() {
     std::vector<TStoredRecord>().swap(FRecords);
+    std::vector<TTitleEntry>().swap(FTitleOrder);
+    FTitleOrderBuilt = false;
     FPaths.Clear();
     FTexts.Clear();
     FCursorOrdinal = FCursorIndex = FSelectedCount = 0;
@@ -420,30 +423,93 @@ template <typename Visit> void TiDbRecFile::ForEachTopic(Visit&& visit) const {
     }
 }
 
-void TiDbRecFile::ListTitles(TTitleSelector selector, std::vector<std::string>& list, uint32_t* initials) {
+namespace {
+// A record that the listings list: a title, no extra level.
+bool IsListedTopic(const TPathViews& v) {
+    return v.L3.empty() && v.L4.empty() && !v.L2.empty();
+}
+} // namespace
+
+const std::vector<TiDbRecFile::TTitleEntry>& TiDbRecFile::TitleOrder() {
+    if (FTitleOrderBuilt)
+        return FTitleOrder;
+    FTitleOrderBuilt = true;
+    struct TKeyed {
+        TTitleKey Key;
+        TTitleEntry Entry;
+    };
+    std::vector<TKeyed> keyed;
+    for (size_t i = 0; i < FRecords.size(); ++i) {
+        const char* path = PathOf(FRecords[i]);
+        const TPathViews v = SplitPathViews(path);
+        if (v.L2.empty())
+            continue;
+        TTitleEntry entry{};
+        entry.Index = static_cast<uint32_t>(i);
+        entry.TitleAt = static_cast<uint16_t>(v.L2.data() - path);
+        entry.TitleLen = static_cast<uint8_t>(v.L2.size());
+        entry.Listed = IsListedTopic(v);
+        entry.Quorindex = v.L1 == "4";
+        keyed.push_back({{TitlePrefix(v.L2), v.L2, i}, entry});
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const TKeyed& a, const TKeyed& b) { return TitleKeyLess(a.Key, b.Key); });
+    FTitleOrder.reserve(keyed.size());
+    for (const TKeyed& k : keyed)
+        FTitleOrder.push_back(k.Entry);
+    return FTitleOrder;
+}
+
+// Hands each selected record's ordinal, title, whether it is a listed topic and whether it belongs to the
+// Quorindex to visit, in the order asked. In title order, records without a title are left out: they list
+// nothing and begin with no letter.
+template <typename Visit> void TiDbRecFile::ForEachTitle(TListOrder order, Visit&& visit) {
+    if (order == TListOrder::File) {
+        ForEachTopic([&](int32_t ordinal, const TPathViews& v) { visit(ordinal, v.L2, IsListedTopic(v), v.L1 == "4"); });
+        return;
+    }
+    const std::vector<TTitleEntry>& entries = TitleOrder();
+    if (entries.empty())
+        return;
+    // Each record's ordinal counts the selected records up to it in file order.
+    const std::unique_ptr<int32_t[]> ordinals(new int32_t[FRecords.size()]);
+    int32_t ordinal = 0;
+    for (size_t i = 0; i < FRecords.size(); ++i) {
+        ordinal += FRecords[i].Selected ? 1 : 0;
+        ordinals[i] = ordinal;
+    }
+    for (const TTitleEntry& entry : entries) {
+        const TStoredRecord& record = FRecords[entry.Index];
+        if (record.Selected)
+            visit(ordinals[entry.Index], std::string_view(PathOf(record) + entry.TitleAt, entry.TitleLen),
+                  entry.Listed != 0, entry.Quorindex != 0);
+    }
+}
+
+void TiDbRecFile::ListTitles(TTitleSelector selector, std::vector<std::string>& list, uint32_t* initials,
+                             TListOrder order) {
     list.clear();
     uint32_t letters = 0;
-    ForEachTopic([&](int32_t ordinal, const TPathViews& v) {
-        letters |= InitialBit(v.L2);
-        if (!v.L3.empty() || !v.L4.empty() || v.L2.empty())
+    ForEachTitle(order, [&](int32_t ordinal, std::string_view title, bool listed, bool quorindex) {
+        letters |= InitialBit(title);
+        if (!listed)
             return;
-        if (selector == TTitleSelector::tsBook && v.L1 == "4")
+        if (selector == TTitleSelector::tsBook && quorindex)
             return;
-        if (selector == TTitleSelector::tsQuorindex && v.L1 != "4")
+        if (selector == TTitleSelector::tsQuorindex && !quorindex)
             return;
-        AppendTitleLine(list, ordinal, v.L2);
+        AppendTitleLine(list, ordinal, title);
     });
     if (initials != nullptr)
         *initials = letters;
 }
 
-void TiDbRecFile::ListBookAndQuorindexTitles(std::vector<std::string>& book, std::vector<std::string>& quorindex) {
+void TiDbRecFile::ListBookAndQuorindexTitles(std::vector<std::string>& book, std::vector<std::string>& quorindex,
+                                             TListOrder order) {
     book.clear();
     quorindex.clear();
-    ForEachTopic([&](int32_t ordinal, const TPathViews& v) {
-        if (!v.L3.empty() || !v.L4.empty() || v.L2.empty())
-            return;
-        AppendTitleLine(v.L1 == "4" ? quorindex : book, ordinal, v.L2);
+    ForEachTitle(order, [&](int32_t ordinal, std::string_view title, bool listed, bool inQuorindex) {
+        if (listed)
+            AppendTitleLine(inQuorindex ? quorindex : book, ordinal, title);
     });
 }
 

@@ -28,6 +28,10 @@ enum class TTitleSelector : int {
     tsQuorindex = 24, // Quorindex entries only
 };
 
+// The order in which the listings hand out their lines: file order, or sorted by title (content/title_order.h),
+// equal titles in file order.
+enum class TListOrder { File, Title };
+
 // The record database held in memory: every record in file order, a selection flag per record and a lookup
 // cursor that makes walking the selection in order cost one step per record. The records lie in one array
 // of 16 bytes each and their paths and texts, zero-terminated, in two blocks, so that a file of many small
@@ -54,11 +58,15 @@ public:
     int32_t FindSelected(int32_t ordinal);
     // A copy of the record at the ordinal sharing its buffers, or an all-zero record.
     void GetSelected(int32_t ordinal, TiDbRec& record);
-    // Fills the list with "ordinal|title" for the listed topic records of the selection, in file order.
-    // With initials, also sets them to InitialLetters() from the same pass.
-    void ListTitles(TTitleSelector selector, std::vector<std::string>& list, uint32_t* initials = nullptr);
+    // Fills the list with "ordinal|title" for the listed topic records of the selection, in the order asked.
+    // With initials, also sets them to InitialLetters() from the same pass. In title order the lines come
+    // from an order of all titles sorted once, so listing a selection costs one step per titled record and
+    // sorts nothing.
+    void ListTitles(TTitleSelector selector, std::vector<std::string>& list, uint32_t* initials = nullptr,
+                    TListOrder order = TListOrder::File);
     // ListTitles of tsBook and of tsQuorindex at once, in one pass.
-    void ListBookAndQuorindexTitles(std::vector<std::string>& book, std::vector<std::string>& quorindex);
+    void ListBookAndQuorindexTitles(std::vector<std::string>& book, std::vector<std::string>& quorindex,
+                                    TListOrder order = TListOrder::File);
     // Whether a selected record's title begins with the ASCII letter, compared without case.
     bool HasInitial(char letter);
     // The ASCII letters that begin a selected record's title, compared without case: bit 0 for "A" to bit
@@ -115,15 +123,30 @@ private:
     static_assert(sizeof(TStoredRecord) == 16);
     static constexpr uint32_t NoId = UINT32_MAX;
 
+    // A record with a title, in the order of all titles: where the title lies in its path and what the
+    // listings need to know of the other levels.
+    struct TTitleEntry {
+        uint32_t Index; // 0-based into FRecords
+        uint16_t TitleAt;
+        uint8_t TitleLen;
+        uint8_t Listed : 1;    // a topic record: L3 and L4 empty
+        uint8_t Quorindex : 1; // L1 is "4"
+    };
+
     void FreeRecords();
     bool IsSelected(int32_t index) const { return FRecords[static_cast<size_t>(index) - 1].Selected; }
     const char* PathOf(const TStoredRecord& record) const;
     TiDbRec Copy(const TStoredRecord& record) const;
     template <typename Visit> void ForEachTopic(Visit&& visit) const;
+    template <typename Visit> void ForEachTitle(TListOrder order, Visit&& visit);
+    // Built at the first listing in title order after a load.
+    const std::vector<TTitleEntry>& TitleOrder();
     template <typename Match> void SelectWhere(TProgressGauge* gauge, Match&& match);
     template <typename Match> void SelectByTerms(TiDbQuery& query, TProgressGauge* gauge, Match&& match);
 
     std::vector<TStoredRecord> FRecords;
+    std::vector<TTitleEntry> FTitleOrder;
+    bool FTitleOrderBuilt = false;
     TStringBlock FPaths;
     TStringBlock FTexts;
     int32_t FCursorOrdinal = 0;

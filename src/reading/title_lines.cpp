@@ -1,57 +1,27 @@
 #include "reading/title_lines.h"
 #include "content/short_string.h"
+#include "content/title_order.h"
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <utility>
 
 namespace orvalis {
 
 namespace {
 
-// Unsigned bytes, as memcmp compares them; a title that is the start of another comes first.
-bool TitleLess(std::string_view a, std::string_view b) {
-    const size_t common = std::min(a.size(), b.size());
-    // An empty title may have no characters at all to point to.
-    const int order = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
-    return order < 0 || (order == 0 && a.size() < b.size());
-}
-
-// A line's title, found once, its first eight bytes as one big-endian number, and where the line stood.
-// Titles hold no zero byte (they come from zero-terminated paths), so padding a short title with zeros
-// orders the numbers exactly as the titles: only equal numbers need the titles compared.
-struct TSortKey {
-    uint64_t Prefix;
-    std::string_view Title;
-    size_t Line;
-};
-
-uint64_t PrefixOf(std::string_view title) {
-    uint64_t prefix = 0;
-    for (size_t i = 0; i < 8; ++i)
-        prefix = prefix << 8 | (i < title.size() ? static_cast<unsigned char>(title[i]) : 0u);
-    return prefix;
-}
-
-bool KeyLess(const TSortKey& a, const TSortKey& b) {
-    if (a.Prefix != b.Prefix)
-        return a.Prefix < b.Prefix;
-    return TitleLess(a.Title, b.Title);
-}
-
-void SortKeys(std::vector<TSortKey>& keys, int lo, int hi) {
+void SortKeys(std::vector<TTitleKey>& keys, int lo, int hi) {
     // The recursion goes into the smaller part only and loops over the larger, so that sorted input cannot
     // exhaust the stack.
     while (lo < hi) {
         // A copy of the pivot's key: its title stays in its line while the keys move.
-        const TSortKey pivot = keys[static_cast<size_t>((lo + hi) / 2)];
+        const TTitleKey pivot = keys[static_cast<size_t>((lo + hi) / 2)];
         int i = lo;
         int j = hi;
         do {
-            while (KeyLess(keys[static_cast<size_t>(i)], pivot))
+            while (TitleKeyLess(keys[static_cast<size_t>(i)], pivot))
                 ++i;
-            while (KeyLess(pivot, keys[static_cast<size_t>(j)]))
+            while (TitleKeyLess(pivot, keys[static_cast<size_t>(j)]))
                 --j;
             if (i <= j) {
                 std::swap(keys[static_cast<size_t>(i)], keys[static_cast<size_t>(j)]);
@@ -103,40 +73,30 @@ void SortTitleLines(std::vector<std::string>& lines, int lo, int hi) {
     if (lo >= hi)
         return;
     // The quicksort runs on the titles, each found once, and the lines move to their places at the end.
-    std::vector<TSortKey> keys;
+    std::vector<TTitleKey> keys;
     keys.reserve(static_cast<size_t>(hi - lo + 1));
     for (int i = lo; i <= hi; ++i)
     {
         const std::string_view title = TitleOfLine(lines[static_cast<size_t>(i)]);
-        keys.push_back({PrefixOf(title), title, static_cast<size_t>(i)});
+        keys.push_back({TitlePrefix(title), title, static_cast<size_t>(i)});
     }
     SortKeys(keys, 0, hi - lo);
     std::vector<std::string> sorted;
     sorted.reserve(keys.size());
-    for (const TSortKey& key : keys)
-        sorted.push_back(std::move(lines[key.Line]));
+    for (const TTitleKey& key : keys)
+        sorted.push_back(std::move(lines[key.Position]));
     std::move(sorted.begin(), sorted.end(), lines.begin() + lo);
 }
 
-namespace {
-void SortAll(std::vector<std::string>& lines) {
-    if (!lines.empty())
-        SortTitleLines(lines, 0, static_cast<int>(lines.size()) - 1);
-}
-} // namespace
-
 std::vector<std::string> SortedTitleLines(TiDbRecFile& file, TTitleSelector selector, uint32_t* initials) {
     std::vector<std::string> lines;
-    file.ListTitles(selector, lines, initials);
-    SortAll(lines);
+    file.ListTitles(selector, lines, initials, TListOrder::Title);
     return lines;
 }
 
 void SortedBookAndQuorindexLines(TiDbRecFile& file, std::vector<std::string>& book,
                                  std::vector<std::string>& quorindex) {
-    file.ListBookAndQuorindexTitles(book, quorindex);
-    SortAll(book);
-    SortAll(quorindex);
+    file.ListBookAndQuorindexTitles(book, quorindex, TListOrder::Title);
 }
 
 } // namespace orvalis

@@ -18,12 +18,13 @@ std::string_view KeyOfLine(std::string_view line);
 int32_t OrdinalOfLine(std::string_view line);
 
 // Sorts lines lo..hi (0-based, inclusive) in place by title, comparing unsigned bytes without case folding
-// or locale, so "Zink" comes before "ijzer" and accented letters after all plain ones. The quicksort the
-// reading lists have always used; lines with equal titles end in no defined order.
+// or locale, so "Zink" comes before "ijzer" and accented letters after all plain ones (content/title_order.h).
+// A quicksort; lines with equal titles keep their order, so sorting a listing in file order gives what the
+// store lists in title order.
 void SortTitleLines(std::vector<std::string>& lines, int lo, int hi);
 
-// The title lines of the selection's records of one kind ("ordinal|title"), sorted by title: what every
-// list of the left column shows.
+// The title lines of the selection's records of one kind ("ordinal|title"), sorted by title as SortTitleLines
+// sorts them: what every list of the left column shows.
 // With initials, the selection's InitialLetters come from the same pass.
 std::vector<std::string> SortedTitleLines(TiDbRecFile& file, TTitleSelector selector,
                                           uint32_t* initials = nullptr);
