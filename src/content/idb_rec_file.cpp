@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -157,6 +158,7 @@ void TiDbRecFile::TStringBlock::Clear() {
 void TiDbRecFile::FreeRecords() {
     std::vector<TStoredRecord>().swap(FRecords);
     std::vector<TTitleEntry>().swap(FTitleOrder);
+    std::string().swap(FTitleOrderTexts);
     FTitleOrderBuilt = false;
     FPaths.Clear();
     FTexts.Clear();
@@ -403,10 +405,13 @@ uint32_t InitialBit(std::string_view title) {
 }
 
 void AppendTitleLine(std::vector<std::string>& list, int32_t ordinal, std::string_view title) {
-    std::string entry = std::to_string(ordinal);
-    entry += '|';
-    entry += title;
-    list.push_back(std::move(entry));
+    char digits[16];
+    const size_t length = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, ordinal).ptr - digits);
+    // One allocation per line: its size is known before it is written.
+    std::string& entry = list.emplace_back(length + 1 + title.size(), '|');
+    std::memcpy(entry.data(), digits, length);
+    if (!title.empty())
+        std::memcpy(entry.data() + length + 1, title.data(), title.size());
 }
 
 } // namespace
@@ -446,16 +451,23 @@ const std::vector<TiDbRecFile::TTitleEntry>& TiDbRecFile::TitleOrder() {
             continue;
         TTitleEntry entry{};
         entry.Index = static_cast<uint32_t>(i);
-        entry.TitleAt = static_cast<uint16_t>(v.L2.data() - path);
         entry.TitleLen = static_cast<uint8_t>(v.L2.size());
         entry.Listed = IsListedTopic(v);
         entry.Quorindex = v.L1 == "4";
         keyed.push_back({{TitlePrefix(v.L2), v.L2, i}, entry});
     }
     std::sort(keyed.begin(), keyed.end(), [](const TKeyed& a, const TKeyed& b) { return TitleKeyLess(a.Key, b.Key); });
-    FTitleOrder.reserve(keyed.size());
+    size_t textSize = 0;
     for (const TKeyed& k : keyed)
+        textSize += k.Key.Title.size();
+    FTitleOrder.reserve(keyed.size());
+    FTitleOrderTexts.reserve(textSize);
+    for (TKeyed& k : keyed) {
+        // The titles lie in the paths block, which stays below 4 GB, so their copies do too.
+        k.Entry.TitleAt = static_cast<uint32_t>(FTitleOrderTexts.size());
+        FTitleOrderTexts += k.Key.Title;
         FTitleOrder.push_back(k.Entry);
+    }
     return FTitleOrder;
 }
 
@@ -480,7 +492,7 @@ template <typename Visit> void TiDbRecFile::ForEachTitle(TListOrder order, Visit
     for (const TTitleEntry& entry : entries) {
         const TStoredRecord& record = FRecords[entry.Index];
         if (record.Selected)
-            visit(ordinals[entry.Index], std::string_view(PathOf(record) + entry.TitleAt, entry.TitleLen),
+            visit(ordinals[entry.Index], std::string_view(FTitleOrderTexts.data() + entry.TitleAt, entry.TitleLen),
                   entry.Listed != 0, entry.Quorindex != 0);
     }
 }

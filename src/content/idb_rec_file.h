@@ -123,11 +123,11 @@ private:
     static_assert(sizeof(TStoredRecord) == 16);
     static constexpr uint32_t NoId = UINT32_MAX;
 
-    // A record with a title, in the order of all titles: where the title lies in its path and what the
-    // listings need to know of the other levels.
+    // A record with a title, in the order of all titles: its title, copied into FTitleOrderTexts in the same
+    // order so that a listing reads the titles in sequence, and what the listings need of the other levels.
     struct TTitleEntry {
-        uint32_t Index; // 0-based into FRecords
-        uint16_t TitleAt;
+        uint32_t Index;   // 0-based into FRecords
+        uint32_t TitleAt; // into FTitleOrderTexts
         uint8_t TitleLen;
         uint8_t Listed : 1;    // a topic record: L3 and L4 empty
         uint8_t Quorindex : 1; // L1 is "4"
@@ -146,6 +146,7 @@ private:
 
     std::vector<TStoredRecord> FRecords;
     std::vector<TTitleEntry> FTitleOrder;
+    std::string FTitleOrderTexts;
     bool FTitleOrderBuilt = false;
     TStringBlock FPaths;
     TStringBlock FTexts;

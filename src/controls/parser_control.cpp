@@ -44,6 +44,8 @@ GCustomParserControl::GCustomParserControl(TWinControl* parent) : GGraphicContro
     FHyperLinkFont.Assign(Font());
     FHyperLinkFont.OnChange = [this](TObject*) { Invalidate(); };
     FBackground.OnChange = [this](TObject*) { Invalidate(); };
+    // Paint fills the whole rectangle first.
+    SetOpaque(true);
 }
 
 GCustomParserControl::~GCustomParserControl() {

@@ -327,19 +327,27 @@ void TControl::Invalidate() {
     FWidget->update();
 }
 
-void TControl::Repaint() {
-    if (TPaintBatch::Open())
-        FWidget->update();
-    else
-        FWidget->repaint();
-}
-
-void TControl::RepaintNow() {
-    FWidget->repaint();
+void TControl::SetOpaque(bool value) {
+    FWidget->setAttribute(Qt::WA_OpaquePaintEvent, value);
 }
 
 namespace {
 int PaintBatchDepth = 0;
+// Whether a control asked to be painted at once inside the open batch.
+bool RepaintAsked = false;
+} // namespace
+
+void TControl::Repaint() {
+    if (TPaintBatch::Open()) {
+        RepaintAsked = true;
+        FWidget->update();
+    } else {
+        FWidget->repaint();
+    }
+}
+
+void TControl::RepaintNow() {
+    FWidget->repaint();
 }
 
 TPaintBatch::TPaintBatch() {
@@ -347,9 +355,13 @@ TPaintBatch::TPaintBatch() {
 }
 
 TPaintBatch::~TPaintBatch() {
-    // The marked controls paint through the window's pending update, each once.
-    if (--PaintBatchDepth == 0)
+    // The controls that asked paint through the window's pending update, each once. Without such a request
+    // the pending update (of controls that only need painting some time, such as a focus change) is left to
+    // the message loop.
+    if (--PaintBatchDepth == 0 && RepaintAsked) {
+        RepaintAsked = false;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    }
 }
 
 bool TPaintBatch::Open() {

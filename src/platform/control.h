@@ -171,6 +171,8 @@ public:
 
     // Deferred repaint / repaint at once. Inside a paint batch "at once" means when the batch closes.
     void Invalidate();
+    // The control paints every pixel of its rectangle, so what lies under it need not be painted there.
+    void SetOpaque(bool value);
     void Repaint();
     // Repaints now even inside a paint batch: for work that shows its progress while no messages are handled.
     void RepaintNow();

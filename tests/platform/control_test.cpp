@@ -156,6 +156,24 @@ TEST(Control, PaintBatch_GathersRepaintsUntilTheOutermostCloses_AndAClickOpensOn
     }
     EXPECT_EQ(a->Paints, 1);
     EXPECT_FALSE(TPaintBatch::Open());
+
+    // A batch in which only "some time" was asked leaves it to the message loop, also when an earlier batch
+    // flushed: the flag of one batch does not leak into the next.
+    a->Paints = b->Paints = 0;
+    {
+        const TPaintBatch batch;
+        b->Invalidate();
+    }
+    EXPECT_EQ(b->Paints, 0);
+    QApplication::processEvents();
+    EXPECT_EQ(b->Paints, 1);
+    {
+        const TPaintBatch batch;
+        a->Invalidate();
+        b->Repaint();
+    }
+    EXPECT_EQ(a->Paints, 1) << "a batch that paints takes the pending updates with it";
+    EXPECT_EQ(b->Paints, 2);
 }
 
 TEST(Form, PaintFillsWithItsColorAndCloseAsksFirst) {
