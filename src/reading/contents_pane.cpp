@@ -44,7 +44,7 @@ TContentsPane::TContentsPane(TReadingState& state, TReadingHost& host, TWinContr
     ContentLst->OnDrawItem = [this](TWinControl* control, int index, TRect rect, TOwnerDrawState drawState) {
         ContentLstDrawItem(control, index, rect, drawState);
     };
-    NameRowsByTitle(*ContentLst);
+    SetUpTitleRows(*ContentLst);
     ContentLst->OnSelect = [this](TObject* sender) { ContentLstSelect(sender); };
     ContentLst->OnKeyDown = [this](TObject* sender, int& key, TShiftState shift) {
         ContentLstKeyDown(sender, key, shift);

@@ -54,7 +54,7 @@ TCrossReferences::TCrossReferences(TReadingState& state, TReadingHost& host, TWi
         list->OnDrawItem = [this, list](TWinControl*, int index, TRect rect, TOwnerDrawState drawState) {
             DrawTitleRow(*list, *NavPage3Bk, index, rect, drawState);
         };
-        NameRowsByTitle(*list);
+        SetUpTitleRows(*list);
     }
 }
 

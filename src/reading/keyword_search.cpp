@@ -42,7 +42,7 @@ TKeywordSearch::TKeywordSearch(TReadingState& state, TReadingHost& host, TWinCon
                                          TOwnerDrawState drawState) {
         QueryResultsLstDrawItem(control, index, rect, drawState);
     };
-    NameRowsByTitle(*QueryResultsLst);
+    SetUpTitleRows(*QueryResultsLst);
     QueryResultsLst->OnSelect = [this](TObject* sender) { QueryResultsLstSelect(sender); };
     QueryResultsLstLbl = MakeLabel(searchPage, Bounds(15, 327, 198, 30), "Gevonden onder",
                                    {"Arial", 11, {}, clBlack, TAlignment::taCenter});

@@ -63,8 +63,10 @@ void DrawTitleRow(const GCustomTextControl& list, const TBkControl& background, 
     canvas->TextRect(clip, rect.Left + 5, y, title);
 }
 
-void NameRowsByTitle(GCustomTextControl& list) {
+void SetUpTitleRows(GCustomTextControl& list) {
     list.OnGetItemText = [&list](int index) { return std::string(TitleOfLine(list.Items()[index])); };
+    // What lies under the list need not be painted where the rows go.
+    list.SetOpaque(true);
 }
 
 } // namespace orvalis

@@ -12,8 +12,9 @@ class TBkControl;
 // row also covers the empty area below it. The title is drawn at x + 5, vertically centred, one point
 // larger when selected and underlined when hot, and clipped 1.5 scroll widths short of the right edge so
 // that it never runs under the scroll bar.
-// Names the list's lines by their titles, as DrawTitleRow shows them (what screen readers read).
-void NameRowsByTitle(GCustomTextControl& list);
+// Prepares a list whose rows DrawTitleRow draws: its lines are named by their titles, as the rows show them
+// (what screen readers read), and the list counts as opaque, since its rows cover all of it.
+void SetUpTitleRows(GCustomTextControl& list);
 
 void DrawTitleRow(const GCustomTextControl& list, const TBkControl& background, int index, const TRect& rect,
                   TOwnerDrawState state);

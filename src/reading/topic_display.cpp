@@ -67,7 +67,7 @@ TTopicDisplay::TTopicDisplay(TReadingState& state, TReadingHost& host, TWinContr
     GoToLst->OnDrawItem = [this](TWinControl* control, int index, TRect rect, TOwnerDrawState drawState) {
         GoToLstDrawItem(control, index, rect, drawState);
     };
-    NameRowsByTitle(*GoToLst);
+    SetUpTitleRows(*GoToLst);
     GoToLst->OnSelect = [this](TObject* sender) { GoToLstSelect(sender); };
 }
 
