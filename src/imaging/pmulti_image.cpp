@@ -151,6 +151,9 @@ void TPMultiImage::Load() {
         static const char* const qtFormats[] = {"", "bmp", "jpeg", "gif", "", "png", "tiff"};
         QImageReader reader(&buffer, qtFormats[int(format)]);
         reader.setDecideFormatFromContent(false);
+        // Only the reader of the format found: otherwise Qt loads every image plugin installed, each with
+        // its libraries, to ask whether it reads the picture.
+        reader.setAutoDetectImageFormat(false);
         if (reader.size().isValid() &&
             qint64(reader.size().width()) * reader.size().height() > MaxPicturePixels)
             return Fail(FormatName(format), "The picture is too large.");

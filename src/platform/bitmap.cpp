@@ -93,12 +93,11 @@ void TBitmap::TakeImage(TImageData data, TPixelFormat format) {
     Changed();
 }
 
-bool TBitmap::LoadFromFile(const std::string& fileName) {
-    QImage image;
-    if (!image.load(FileName(fileName)))
+bool TBitmap::LoadFromFile(const std::string& fileName, const char* format) {
+    const QImage image = ReadImageFile(FileName(fileName), format);
+    if (image.isNull())
         return false;
-    const TPixelFormat format = FormatOf(image);
-    TakeImage(TImageData{image}, format);
+    TakeImage(TImageData{image}, FormatOf(image));
     return true;
 }
 

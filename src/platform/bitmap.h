@@ -40,8 +40,9 @@ public:
     TCanvas& Canvas();
 
     // Reads a BMP (or any other format the platform decodes) and writes PNG or BMP by the extension.
-    // File names are UTF-8. Reading failure leaves the bitmap unchanged.
-    bool LoadFromFile(const std::string& fileName);
+    // File names are UTF-8. Reading failure leaves the bitmap unchanged. Without a format ("png", "bmp",
+    // ...) the file's suffix names it, and a file without one is read by its content.
+    bool LoadFromFile(const std::string& fileName, const char* format = nullptr);
     bool LoadFromMemory(const void* data, size_t size);
     bool SaveToFile(const std::string& fileName) const;
 

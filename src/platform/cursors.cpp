@@ -64,8 +64,8 @@ bool RegisterCursor(TCursor number, std::string_view resourceName) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray xpm = file.readAll();
-    QImage image;
-    if (!image.loadFromData(xpm, "XPM") || image.isNull())
+    const QImage image = ReadImage(xpm, "xpm");
+    if (image.isNull())
         return false;
     TCursorEntry entry;
     MutableQtImage(entry.Image) = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -1,6 +1,11 @@
 #include "platform/graphic.h"
 #include "platform/qt_image.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
 namespace orvalis {
 
 TGraphic::TGraphic() : FData(std::make_unique<TImageData>()) {}
@@ -56,6 +61,35 @@ TPalette FromColorTable(const QVector<QRgb>& table) {
     for (QRgb rgb : table)
         entries.push_back({uint8_t(qRed(rgb)), uint8_t(qGreen(rgb)), uint8_t(qBlue(rgb))});
     return TPalette(std::move(entries));
+}
+
+QImage ReadImage(QIODevice* device, const QByteArray& format) {
+    QImageReader reader(device, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QImage ReadImage(const QByteArray& data, const QByteArray& format) {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadImage(&buffer, format);
+}
+
+QImage ReadImageFile(const QString& name, const char* format) {
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    if (format != nullptr)
+        return ReadImage(&file, format);
+    const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1();
+    if (!suffix.isEmpty()) {
+        if (QImage image = ReadImage(&file, suffix); !image.isNull())
+            return image;
+        file.seek(0);
+    }
+    QImageReader reader(&file);
+    return reader.read();
 }
 
 } // namespace orvalis

@@ -1,12 +1,19 @@
 #include "platform/icon.h"
 #include "platform/qt_image.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace orvalis {
 
 bool TIcon::LoadFromFile(const std::string& fileName) {
-    QImageReader reader(QString::fromUtf8(fileName.data(), qsizetype(fileName.size())));
+    const QString name = QString::fromUtf8(fileName.data(), qsizetype(fileName.size()));
+    QImageReader reader(name);
+    // The reader of the suffix's format only, as ReadImage does; without a suffix the content decides.
+    if (const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1(); !suffix.isEmpty()) {
+        reader.setFormat(suffix);
+        reader.setAutoDetectImageFormat(false);
+    }
     QImage best;
     do {
         QImage image = reader.read();

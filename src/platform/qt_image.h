@@ -5,7 +5,11 @@
 #include "platform/graphic.h"
 #include "platform/palette.h"
 
+#include <QByteArray>
 #include <QImage>
+#include <QString>
+
+class QIODevice;
 
 namespace orvalis {
 
@@ -21,6 +25,15 @@ inline QImage& MutableQtImage(TGraphic& graphic) {
 }
 
 QVector<QRgb> ToColorTable(const TPalette& palette);
+
+// Pictures are read with the reader of their format only: asked otherwise, Qt loads every image plugin
+// installed, each with its libraries, to ask whether it reads the data. A null image when they do not read.
+// The format is Qt's name for it ("bmp", "png", "xpm", "ico", ...).
+QImage ReadImage(QIODevice* device, const QByteArray& format);
+QImage ReadImage(const QByteArray& data, const QByteArray& format);
+// A file in the format given, or else in the one its suffix names; a file without either, or one that does
+// not read in its suffix's format, is tried once more by its content.
+QImage ReadImageFile(const QString& name, const char* format = nullptr);
 TPalette FromColorTable(const QVector<QRgb>& table);
 
 } // namespace orvalis

@@ -88,8 +88,9 @@ bool DecodeDib(const std::vector<uint8_t>& dib, TBitmap& target) {
     std::memcpy(&file[2], &fileSize, 4);
     std::memcpy(&file[10], &offBits, 4);
     file.insert(file.end(), dib.begin(), dib.end());
-    QImage image;
-    if (!image.loadFromData(file.data(), int(file.size()), "BMP"))
+    const QImage image =
+        ReadImage(QByteArray(reinterpret_cast<const char*>(file.data()), qsizetype(file.size())), "bmp");
+    if (image.isNull())
         return false;
     const TPixelFormat format = header->BitCount == 1   ? TPixelFormat::pf1bit
                                 : header->BitCount == 4 ? TPixelFormat::pf4bit
@@ -105,7 +106,8 @@ bool LoadPictureResource(std::string_view name, TPicture& target) {
     if (name.empty())
         return false;
     TBitmap bitmap;
-    if (!bitmap.LoadFromFile(":/pictures/" + std::string(name)))
+    // The pictures compiled in are PNG files, some named without the suffix.
+    if (!bitmap.LoadFromFile(":/pictures/" + std::string(name), "png"))
         return false;
     target.SetGraphic(&bitmap);
     return true;

@@ -2,6 +2,7 @@
 #include "platform/canvas.h"
 #include "platform/qt_image.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -60,6 +61,41 @@ TEST(Bitmap, SaveAndLoad_RoundTripsPixelsAndRejectsDamagedFiles) {
     EXPECT_FALSE(b.LoadFromMemory(junk, sizeof junk));
     EXPECT_FALSE(b.LoadFromFile(dir.filePath("missing.bmp").toStdString()));
     EXPECT_EQ(b.Width(), 3) << "a failed load keeps the old picture";
+}
+
+// The lines of this process's memory map that name one of Qt's image plugins.
+int ImagePluginsLoaded() {
+    QFile maps("/proc/self/maps");
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    return int(maps.readAll().count("imageformats/"));
+}
+
+TEST(Bitmap, LoadFromFile_ReadsByFormatSuffixOrContentWithoutLoadingImagePlugins) {
+    // A yellow 3x2 PNG, written without Qt's image writers, which load the plugins themselves.
+    static const char png[] = "\x89PNG\r\n\x1A\n\x00\x00\x00\x0DIHDR\x00\x00\x00\x03\x00\x00\x00\x02\x08\x02\x00\x00"
+                              "\x00\x12\x16\xF1\x4D\x00\x00\x00\x10IDAT\x78\x9C\x63\xF8\xFF\x9F\x01\x82\x18\xE0\x2C"
+                              "\x00\x7D\x96\x0B\xF5\x10\x9A\xFD\xB7\x00\x00\x00\x00IEND\xAE\x42\x60\x82";
+    QTemporaryDir dir;
+    QFile file(dir.filePath("a.png"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(png, sizeof png - 1);
+    file.close();
+    ASSERT_TRUE(QFile::copy(dir.filePath("a.png"), dir.filePath("plain")));
+    ASSERT_TRUE(QFile::copy(dir.filePath("a.png"), dir.filePath("named.bmp")));
+    TBitmap b;
+    EXPECT_TRUE(b.LoadFromFile(dir.filePath("a.png").toStdString()));
+    EXPECT_TRUE(b.LoadFromFile(dir.filePath("plain").toStdString(), "png"));
+    EXPECT_EQ(ImagePluginsLoaded(), 0) << "PNG and BMP need no plugin, and no other is asked";
+
+    EXPECT_FALSE(b.LoadFromFile(dir.filePath("plain").toStdString(), "bmp")) << "a format given is the only one";
+    // Without a suffix, or with a wrong one, the content decides.
+    b = TBitmap();
+    EXPECT_TRUE(b.LoadFromFile(dir.filePath("plain").toStdString()));
+    EXPECT_EQ(b.Pixel(1, 1), clYellow);
+    b = TBitmap();
+    EXPECT_TRUE(b.LoadFromFile(dir.filePath("named.bmp").toStdString()));
+    EXPECT_EQ(b.Width(), 3);
 }
 
 } // namespace
