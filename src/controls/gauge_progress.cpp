@@ -27,8 +27,9 @@ void TGaugeProgress::Show() {
 }
 
 void TGaugeProgress::Hide() {
-    ShowPending();
+    // The gauge keeps the last progress reported; hidden first, it is not painted once more for it.
     FGauge.Hide();
+    ShowPending();
 }
 
 void TGaugeProgress::ProcessMessages() {

@@ -13,8 +13,8 @@ class TGauge;
 // pending messages to the application, so the gauge's window repaints during the long work. The store
 // reports after every record; the gauge repaints at most once a frame, and the messages are handled when the
 // progress moved on by a tenth or a frame has passed. That keeps the window as lively while the work itself is not
-// slowed down by a hundred repaints per pass or a message round per record. Hiding first shows the last
-// progress reported.
+// slowed down by a hundred repaints per pass or a message round per record. Hiding leaves the gauge at the
+// last progress reported.
 class TGaugeProgress : public TProgressGauge {
 public:
     explicit TGaugeProgress(TGauge& gauge) : FGauge(gauge) {}

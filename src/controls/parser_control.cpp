@@ -63,6 +63,9 @@ void GCustomParserControl::ClearImageCache() {
 
 void GCustomParserControl::SetText(const char* text) {
     FFocusedLink = 0;
+    // The link areas belong to the old text: without a new one to lay out, none may stay behind to be
+    // clicked on the empty control.
+    ClearHyperLinks(FHyperLinks);
     SetHeight(0);
     ClearImageCache();
     FText.reset();

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QWidget>
 #include <algorithm>
 
@@ -36,14 +37,38 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override {
         QPainter painter(this);
+        // A few small parts far apart (labels and a gauge over a page picture) are painted one by one, so
+        // that a control copying a picture copies only their pixels, not the whole rectangle around them.
+        const QRegion& region = e->region();
+        const QRect bounds = region.boundingRect();
+        if (region.rectCount() > 1 && region.rectCount() <= MaxPaintParts &&
+            2 * Area(region) < int64_t(bounds.width()) * bounds.height()) {
+            for (const QRect& part : region) {
+                painter.save();
+                painter.setClipRect(part);
+                PaintPart(painter, part);
+                painter.restore();
+            }
+        } else {
+            PaintPart(painter, bounds);
+        }
+    }
+    void PaintPart(QPainter& painter, const QRect& part) {
         QtCanvas canvas(&painter);
-        if (const QRect r = e->rect(); r != rect())
-            canvas.SetPaintRect(TRect{r.left(), r.top(), r.right() + 1, r.bottom() + 1});
+        if (part != rect())
+            canvas.SetPaintRect(TRect{part.left(), part.top(), part.right() + 1, part.bottom() + 1});
         canvas.Font() = FControl.Font();
         canvas.Brush().SetColor(FControl.Color());
         FControl.Paint(canvas);
         if (hasFocus() && KeyboardCues())
             canvas.DrawFocusRect(FControl.ClientRect());
+    }
+    static constexpr int MaxPaintParts = 4;
+    static int64_t Area(const QRegion& region) {
+        int64_t area = 0;
+        for (const QRect& r : region)
+            area += int64_t(r.width()) * r.height();
+        return area;
     }
     void keyPressEvent(QKeyEvent* e) override {
         const TPaintBatch batch;

@@ -77,6 +77,9 @@ void TKeywordSearch::SearchBtnClick(TObject*) {
     if (FState.RecFile)
         StartQuerySearchBtnClick(SearchEdit);
     FHost.UpdateStatus(nullptr);
+    // The reader came to type: the cursor waits in the field, also after a click with the mouse (the text
+    // that had the keys before is empty now).
+    SearchEdit->SetFocus();
 }
 
 void TKeywordSearch::SearchEditKeyDown(TObject*, int& Key, TShiftState Shift) {

@@ -290,6 +290,7 @@ TEST_F(MainWindowTest, BackFromSearch_ReturnsToTheSectionItWasEnteredFrom) {
     Click(form.Entry2Btn);
     Click(form.SearchBtn);
     EXPECT_EQ(form.NavFlags, nfSearch | nfSection2);
+    EXPECT_EQ(FocusedControl(), form.SearchEdit) << "the cursor waits in the search field";
     EXPECT_EQ(form.NavPages->ActivePage(), form.SearchPage);
     EXPECT_TRUE(form.BackBtn->Visible());
     EXPECT_FALSE(form.MainMenuBtn->Visible());

@@ -250,6 +250,15 @@ TEST_F(ParserControlTest, LinkClick_HandlerMayReplaceTheText) {
     EXPECT_STREQ(Control->GetText(), "<A HREF=x>nieuw</A> ijzer");
     Control->MouseUp(TMouseButton::mbRight, 0, 190, 90); // outside every area: only the standard handling
     EXPECT_EQ(ups, 2);
+
+    // An emptied control keeps no area of its old links to be clicked or followed.
+    Control->SetFocusedLink(1);
+    Control->SetText(nullptr);
+    EXPECT_EQ(Control->HyperLinks().Count(), 0);
+    Control->MouseUp(TMouseButton::mbLeft, 0, 5, 5);
+    int key = vkReturn;
+    Control->KeyDown(key, 0);
+    EXPECT_STREQ(Control->GetText(), nullptr);
 }
 
 TEST_F(ParserControlTest, Cursors_HandOverLinksOnlyWithAHandler) {

@@ -176,6 +176,40 @@ TEST(Control, PaintBatch_GathersRepaintsUntilTheOutermostCloses_AndAClickOpensOn
     EXPECT_EQ(b->Paints, 2);
 }
 
+// Records the part each paint is asked for.
+class PartRecorder : public TControl {
+public:
+    using TControl::TControl;
+    void Paint(TCanvas& canvas) override { Parts.push_back(canvas.PaintRect().value_or(ClientRect())); }
+    std::vector<TRect> Parts;
+};
+
+TEST(Control, Paint_FewSmallPartsOneByOne_ElseTheirBounds) {
+    TForm form;
+    form.SetBounds(0, 0, 300, 200);
+    auto* c = new PartRecorder(&form);
+    c->SetBounds(0, 0, 300, 200);
+    form.ShowWindow();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    c->Parts.clear();
+    // A strip at the top and one at the bottom, as a label and a gauge over a page picture ask.
+    c->Widget()->update(QRect(0, 0, 300, 10));
+    c->Widget()->update(QRect(0, 190, 300, 6));
+    QApplication::processEvents();
+    ASSERT_EQ(c->Parts.size(), 2u);
+    EXPECT_EQ(c->Parts[0], (TRect{0, 0, 300, 10}));
+    EXPECT_EQ(c->Parts[1], (TRect{0, 190, 300, 196}));
+
+    // Two parts filling most of their bounds are painted at once.
+    c->Parts.clear();
+    c->Widget()->update(QRect(0, 0, 300, 100));
+    c->Widget()->update(QRect(0, 100, 200, 100));
+    QApplication::processEvents();
+    ASSERT_EQ(c->Parts.size(), 1u);
+    EXPECT_EQ(c->Parts[0], (TRect{0, 0, 300, 200}));
+}
+
 TEST(Form, PaintFillsWithItsColorAndCloseAsksFirst) {
     TForm form;
     form.SetBounds(0, 0, 40, 30);
