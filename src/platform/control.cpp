@@ -63,7 +63,7 @@ protected:
         if (hasFocus() && KeyboardCues())
             canvas.DrawFocusRect(FControl.ClientRect());
     }
-    static constexpr int MaxPaintParts = 4;
+    static constexpr int MaxPaintParts = 8;
     static int64_t Area(const QRegion& region) {
         int64_t area = 0;
         for (const QRect& r : region)
