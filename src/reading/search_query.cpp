@@ -5,8 +5,19 @@
 
 namespace orvalis {
 
+namespace {
+// "+" and the text, appended rather than inserted before it (which GCC 12 misreads as an overlapping copy).
+std::string Required(std::string_view text) {
+    std::string query;
+    query.reserve(1 + text.size());
+    query += '+';
+    query += text;
+    return query;
+}
+} // namespace
+
 std::string TypedSearchQuery(std::string_view editText) {
-    return "+" + std::string(ShortString(editText));
+    return Required(ShortString(editText));
 }
 
 std::string RerunSearchText(std::string_view editText) {
@@ -17,7 +28,7 @@ std::string RerunSearchText(std::string_view editText) {
         return {};
     if (text.front() == '+' || text.front() == '-' || text.front() == '%')
         return std::string(text);
-    return "+" + std::string(text);
+    return Required(text);
 }
 
 int BestTitleLine(const std::vector<std::string>& lines, std::string_view searched) {
