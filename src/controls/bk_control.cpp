@@ -1,15 +1,28 @@
 #include "controls/bk_control.h"
 #include "controls/shared_palette.h"
+#include "platform/bitmap.h"
 
 namespace orvalis {
 
 TBkControl::TBkControl(TWinControl* parent) : TGraphicControl(parent) {
     SetBounds(0, 0, 100, 100);
     auto invalidate = [this](TObject*) { Invalidate(); };
-    FBackground.OnChange = invalidate;
-    FBackground.Image().OnChange = invalidate;
+    auto changed = [this](TObject*) {
+        UpdateOpacity();
+        Invalidate();
+    };
+    FBackground.OnChange = changed;
+    FBackground.Image().OnChange = changed;
     FBackground.Pen().OnChange = invalidate;
     FBackground.Brush().OnChange = invalidate;
+}
+
+// A bitmap laid side by side covers the whole control with its pixels (bitmaps are copied, never blended),
+// whatever the control's size; what lies under the control then need not be painted.
+void TBkControl::UpdateOpacity() {
+    const auto* bitmap = dynamic_cast<const TBitmap*>(FBackground.Image().Graphic());
+    SetOpaque(bitmap != nullptr && !bitmap->Empty() &&
+              FBackground.ImageDrawStyle() == TImageDrawStyle::idsAlongside);
 }
 
 const TPalette* TBkControl::GetPalette() const {

@@ -19,6 +19,8 @@ public:
     void Paint(TCanvas& canvas) override;
 
 private:
+    void UpdateOpacity();
+
     TBackground FBackground;
     bool FPainting = false;
 };

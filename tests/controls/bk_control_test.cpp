@@ -28,6 +28,21 @@ TEST(BkControl, Paint_SkipsWhileInvisibleOrLoading) {
     EXPECT_TRUE(canvas.Calls().empty());
 }
 
+TEST(BkControl, Opaque_OnlyWhileABitmapIsLaidSideBySide) {
+    TBkControl c;
+    const auto opaque = [&c] { return c.Widget()->testAttribute(Qt::WA_OpaquePaintEvent); };
+    EXPECT_FALSE(opaque()) << "no picture: the parent shows through the frame";
+    TBitmap bitmap(4, 4, clRed);
+    c.Background().Image().SetGraphic(&bitmap);
+    EXPECT_TRUE(opaque()) << "tiles cover any size";
+    c.Background().SetImageDrawStyle(TImageDrawStyle::idsCenter);
+    EXPECT_FALSE(opaque());
+    c.Background().SetImageDrawStyle(TImageDrawStyle::idsAlongside);
+    EXPECT_TRUE(opaque());
+    c.Background().Image().Clear();
+    EXPECT_FALSE(opaque());
+}
+
 // A canvas that paints the control again from inside its first paint.
 class ReentrantCanvas : public RecordingCanvas {
 public:
