@@ -27,6 +27,12 @@ protected:
         // The area's own key handling would scroll as well; what the box leaves goes to the parent.
         e->ignore();
     }
+    // A view that changes size may no longer be covered by the child (or now be).
+    bool viewportEvent(QEvent* e) override {
+        if (e->type() == QEvent::Resize && Owner)
+            Owner->UpdateOpacity();
+        return QScrollArea::viewportEvent(e);
+    }
     // Tab reaches a widget here, not as a key; the box may use it before the focus moves on.
     bool focusNextPrevChild(bool next) override {
         if (Owner && hasFocus()) {
@@ -158,6 +164,24 @@ TSize TScrollBox::ContentSize() const {
 void TScrollBox::ControlBoundsChanged(TControl*) {
     const TSize size = ContentSize();
     FContent->resize(size.cx, size.cy);
+    UpdateOpacity();
+}
+
+// The box counts as opaque while one opaque child covers everything that can scroll into view: the child then
+// paints every pixel of the view and the scroll bars paint their own, so what lies under the box (a page
+// picture) need not be painted. A short text leaves part of the view to what lies under it.
+void TScrollBox::UpdateOpacity() {
+    const QScrollArea* area = AreaOf(*this);
+    const QWidget* view = area->viewport();
+    const QRect reach(0, 0, std::max(view->width(), FContent->width()), std::max(view->height(), FContent->height()));
+    bool covered = false;
+    for (TControl* child : Controls())
+        if (child->Visible() && child->Widget()->testAttribute(Qt::WA_OpaquePaintEvent) &&
+            child->Widget()->geometry().contains(reach))
+            covered = true;
+    // With both bars shown, the corner between them is nobody's to paint.
+    const bool corner = area->horizontalScrollBar()->isVisible() && area->verticalScrollBar()->isVisible();
+    SetOpaque(covered && !corner && view->pos() == QPoint(0, 0));
 }
 
 int TScrollBox::HorzScrollPosition() const {

@@ -38,6 +38,10 @@ public:
 
     QWidget* ContainerWidget() const override;
 
+    // Counts the box as opaque while an opaque child covers all that can scroll into view; called whenever
+    // the children or the view change size.
+    void UpdateOpacity();
+
 protected:
     void ControlBoundsChanged(TControl* child) override;
 

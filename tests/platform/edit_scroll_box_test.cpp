@@ -67,5 +67,32 @@ TEST(ScrollBox, ContentFollowsTheChildrenAndScrollPositionsAreKept) {
     box.Widget()->hide();
 }
 
+TEST(ScrollBox, Opaque_WhileAnOpaqueChildCoversAllThatCanScrollIntoView) {
+    TScrollBox box;
+    box.SetBounds(0, 0, 100, 50);
+    box.SetHorzScrollBarVisible(false);
+    auto* child = new TControl(&box);
+    child->SetOpaque(true);
+    const auto opaque = [&box] { return box.Widget()->testAttribute(Qt::WA_OpaquePaintEvent); };
+    box.Widget()->show();
+    child->SetBounds(0, 0, 100, 400);
+    QApplication::processEvents();
+    EXPECT_TRUE(opaque()) << "a long text: the bar paints its strip";
+    child->SetBounds(0, 0, 100, 30);
+    QApplication::processEvents();
+    EXPECT_FALSE(opaque()) << "a short text leaves the view's lower part to what lies under the box";
+    child->SetBounds(0, 0, 100, 50);
+    QApplication::processEvents();
+    EXPECT_TRUE(opaque());
+    box.SetBounds(0, 0, 100, 80);
+    QApplication::processEvents();
+    EXPECT_FALSE(opaque()) << "the view grew past the child";
+    child->SetOpaque(false);
+    child->SetBounds(0, 0, 100, 400);
+    QApplication::processEvents();
+    EXPECT_FALSE(opaque()) << "a child that does not paint every pixel";
+    box.Widget()->hide();
+}
+
 } // namespace
 } // namespace orvalis
