@@ -1,4 +1,5 @@
 #include "controls/parser_control.h"
+#include "platform/bitmap.h"
 
 #include "content/markup_tags.h"
 #include "controls/hand_cursors.h"
@@ -187,7 +188,9 @@ void GCustomParserControl::Paint(TCanvas& canvas) {
     const bool focused = FDrawFocused && Parent() != nullptr && Parent()->Focused();
     canvas.Pen().SetStyle(focused ? TPenStyle::psDot : TPenStyle::psSolid);
     canvas.Pen().SetColor(focused ? clBlack : Color());
-    canvas.Rectangle(ClientRect());
+    // The fill and frame would be hidden at once where the background picture is copied over them.
+    if (!BackgroundCovers(canvas.PaintRect().value_or(ClientRect())))
+        canvas.Rectangle(ClientRect());
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     PaintBackground(canvas);
     RunLayout(canvas);
@@ -314,16 +317,30 @@ void GCustomParserControl::KeyDown(int& key, TShiftState shift) {
     SetFocusedLink(next);
 }
 
-void GCustomParserControl::PaintBackground(TCanvas& canvas) {
-    int dX = FDX;
-    int dY = FDY;
+TPoint GCustomParserControl::BackgroundOrigin() const {
+    TPoint origin{FDX, FDY};
     if (FBackground.Image().HasGraphic()) {
         if (const auto* box = dynamic_cast<const TScrollBox*>(Parent())) {
-            dX += box->HorzScrollPosition();
-            dY += box->VertScrollPosition();
+            origin.X += box->HorzScrollPosition();
+            origin.Y += box->VertScrollPosition();
         }
     }
-    orvalis::PaintBackground(canvas, Width(), Height(), FBackground, dX, dY, GetPalette());
+    return origin;
+}
+
+bool GCustomParserControl::BackgroundCovers(const TRect& rect) const {
+    // Bitmaps are copied, never blended; other pictures may let the fill show through.
+    const auto* bitmap = dynamic_cast<const TBitmap*>(FBackground.Image().Graphic());
+    if (bitmap == nullptr || bitmap->Empty() || FBackground.ImageDrawStyle() != TImageDrawStyle::idsTopLeft)
+        return false;
+    const TPoint at = BackgroundOrigin();
+    return at.X <= rect.Left && at.Y <= rect.Top && at.X + bitmap->Width() >= rect.Right &&
+           at.Y + bitmap->Height() >= rect.Bottom;
+}
+
+void GCustomParserControl::PaintBackground(TCanvas& canvas) {
+    const TPoint at = BackgroundOrigin();
+    orvalis::PaintBackground(canvas, Width(), Height(), FBackground, at.X, at.Y, GetPalette());
 }
 
 int GCustomParserControl::HitArea(int x, int y) {

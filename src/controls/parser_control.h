@@ -124,6 +124,11 @@ private:
     const THyperLinkArea* Area(int32_t position) const;
     // Whether the focus frames of this text show: its scroll box has the focus.
     bool ShowsFocus() const;
+    // Where the background picture's top left corner goes: the offsets, plus the scroll position of a
+    // scrolling parent, so that the picture stays fixed in the visible area.
+    TPoint BackgroundOrigin() const;
+    // Whether the background picture is copied over all of the rectangle, hiding whatever was drawn there.
+    bool BackgroundCovers(const TRect& rect) const;
 
     TBackground FBackground;
     int FDX = 0;

@@ -182,6 +182,21 @@ TEST_F(ParserControlTest, PaintBackground_FollowsTheScrollPositions) {
     ASSERT_EQ(draws.size(), 1u);
     EXPECT_TRUE(draws[0].starts_with("CopyRect(3,124,53,154,")) << draws[0];
     EXPECT_EQ(control->dY(), 4); // only for the call
+    EXPECT_EQ(canvas.CallsNamed("Rectangle").size(), 2u) << "the small picture leaves the fill to show";
+
+    // A picture copied over all that is painted hides the fill: it is not drawn.
+    picture.TakeGraphic(std::make_unique<TBitmap>(400, 400));
+    control->Background().SetImage(picture);
+    control->SetdX(0);
+    control->SetdY(-10);
+    canvas.Clear();
+    canvas.SetPaintRect(TRect{0, 120, 180, 220});
+    control->Paint(canvas);
+    ASSERT_EQ(canvas.CallsNamed("Rectangle").size(), 1u) << "only the background's own rectangle";
+    canvas.Clear();
+    canvas.SetPaintRect(TRect{0, 0, 180, 20}); // above the picture, which starts at 110
+    control->Paint(canvas);
+    EXPECT_EQ(canvas.CallsNamed("Rectangle").size(), 2u);
 }
 
 TEST_F(ParserControlTest, WrappingLink_TwoAreasOneClickEach) {
