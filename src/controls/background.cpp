@@ -1,6 +1,7 @@
 #include "controls/background.h"
 #include "controls/bitmap_drawing.h"
 #include "controls/shared_palette.h"
+#include "platform/bitmap.h"
 #include "platform/canvas.h"
 #include "platform/screen.h"
 
@@ -14,6 +15,11 @@ TBackground& TBackground::Assign(const TBackground& other) {
     FImage.Assign(other.FImage);
     SetImageDrawStyle(other.FImageDrawStyle);
     return *this;
+}
+
+const TBitmap* OpaquePicture(const TBackground& background) {
+    const auto* bitmap = dynamic_cast<const TBitmap*>(background.Image().Graphic());
+    return bitmap != nullptr && !bitmap->Empty() ? bitmap : nullptr;
 }
 
 void PaintBackground(TCanvas& canvas, int width, int height, const TBackground& background, int dX, int dY,

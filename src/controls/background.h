@@ -6,6 +6,7 @@
 
 namespace orvalis {
 
+class TBitmap;
 class TCanvas;
 class TPalette;
 
@@ -54,6 +55,10 @@ private:
 // Paints the background over (0, 0) to (width, height) with the picture offset by (dX, dY). On screens of
 // 8 bits per pixel or fewer, a control that has a palette (controlPalette) gets the shared palette
 // selected for the picture and restored afterwards.
+// The background's picture when PaintBackground copies it opaque (a non-empty bitmap: bitmaps are copied,
+// never blended), so that it hides whatever lies under it; none otherwise.
+const TBitmap* OpaquePicture(const TBackground& background);
+
 void PaintBackground(TCanvas& canvas, int width, int height, const TBackground& background, int dX, int dY,
                      const TPalette* controlPalette);
 

@@ -1,6 +1,5 @@
 #include "controls/bk_control.h"
 #include "controls/shared_palette.h"
-#include "platform/bitmap.h"
 
 namespace orvalis {
 
@@ -17,11 +16,10 @@ TBkControl::TBkControl(TWinControl* parent) : TGraphicControl(parent) {
     FBackground.Brush().OnChange = invalidate;
 }
 
-// A bitmap laid side by side covers the whole control with its pixels (bitmaps are copied, never blended),
-// whatever the control's size; what lies under the control then need not be painted.
+// An opaque picture laid side by side covers the whole control, whatever its size; what lies under the
+// control then need not be painted.
 void TBkControl::UpdateOpacity() {
-    const auto* bitmap = dynamic_cast<const TBitmap*>(FBackground.Image().Graphic());
-    SetOpaque(bitmap != nullptr && !bitmap->Empty() &&
+    SetOpaque(OpaquePicture(FBackground) != nullptr &&
               FBackground.ImageDrawStyle() == TImageDrawStyle::idsAlongside);
 }
 

@@ -329,9 +329,8 @@ TPoint GCustomParserControl::BackgroundOrigin() const {
 }
 
 bool GCustomParserControl::BackgroundCovers(const TRect& rect) const {
-    // Bitmaps are copied, never blended; other pictures may let the fill show through.
-    const auto* bitmap = dynamic_cast<const TBitmap*>(FBackground.Image().Graphic());
-    if (bitmap == nullptr || bitmap->Empty() || FBackground.ImageDrawStyle() != TImageDrawStyle::idsTopLeft)
+    const TBitmap* bitmap = OpaquePicture(FBackground);
+    if (bitmap == nullptr || FBackground.ImageDrawStyle() != TImageDrawStyle::idsTopLeft)
         return false;
     const TPoint at = BackgroundOrigin();
     return at.X <= rect.Left && at.Y <= rect.Top && at.X + bitmap->Width() >= rect.Right &&

@@ -76,14 +76,17 @@ QImage ReadImage(const QByteArray& data, const QByteArray& format) {
     return ReadImage(&buffer, format);
 }
 
+QByteArray FormatOfSuffix(const QString& name) {
+    return QFileInfo(name).suffix().toLower().toLatin1();
+}
+
 QImage ReadImageFile(const QString& name, const char* format) {
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     if (format != nullptr)
         return ReadImage(&file, format);
-    const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1();
-    if (!suffix.isEmpty()) {
+    if (const QByteArray suffix = FormatOfSuffix(name); !suffix.isEmpty()) {
         if (QImage image = ReadImage(&file, suffix); !image.isNull())
             return image;
         file.seek(0);

@@ -1,7 +1,6 @@
 #include "platform/icon.h"
 #include "platform/qt_image.h"
 
-#include <QFileInfo>
 #include <QImageReader>
 
 namespace orvalis {
@@ -10,7 +9,7 @@ bool TIcon::LoadFromFile(const std::string& fileName) {
     const QString name = QString::fromUtf8(fileName.data(), qsizetype(fileName.size()));
     QImageReader reader(name);
     // The reader of the suffix's format only, as ReadImage does; without a suffix the content decides.
-    if (const QByteArray suffix = QFileInfo(name).suffix().toLower().toLatin1(); !suffix.isEmpty()) {
+    if (const QByteArray suffix = FormatOfSuffix(name); !suffix.isEmpty()) {
         reader.setFormat(suffix);
         reader.setAutoDetectImageFormat(false);
     }

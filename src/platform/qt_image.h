@@ -30,6 +30,8 @@ QVector<QRgb> ToColorTable(const TPalette& palette);
 // installed, each with its libraries, to ask whether it reads the data. A null image when they do not read.
 // The format is Qt's name for it ("bmp", "png", "xpm", "ico", ...).
 QImage ReadImage(QIODevice* device, const QByteArray& format);
+// The format a file name's suffix names, in lower case; empty without a suffix.
+QByteArray FormatOfSuffix(const QString& name);
 QImage ReadImage(const QByteArray& data, const QByteArray& format);
 // A file in the format given, or else in the one its suffix names; a file without either, or one that does
 // not read in its suffix's format, is tried once more by its content.
