@@ -59,6 +59,51 @@ TPixelFormat FormatForBits(const QImage& image) {
         return TPixelFormat::pf24bit;
     }
 }
+// Decodes a picture file of the platform's readers or PCX; on failure names the format and the reason.
+bool DecodeRaster(const std::string& name, QImage& image, std::string& formatName, std::string& reason) {
+    auto Failed = [&](std::string_view format, std::string why) {
+        formatName = format;
+        reason = std::move(why);
+        return false;
+    };
+    TImageFormat format = FormatFromExtension(Upper(ExtensionOf(name)));
+    const std::optional<std::vector<uint8_t>> read = ReadWholeFile(name, MaxPictureFileSize);
+    if (!read)
+        return Failed(FormatName(format), "The file could not be read.");
+    const std::vector<uint8_t>& data = *read;
+    if (format == TImageFormat::ifUnknown)
+        format = FormatFromContent(data);
+    if (format == TImageFormat::ifUnknown)
+        return Failed("image", "The picture format of the file is not known.");
+    if (IsTruncated(format, data))
+        return Failed(FormatName(format), "The file is truncated.");
+
+    if (format == TImageFormat::ifPcx) {
+        TPcxImage pcx;
+        std::string error;
+        if (!DecodePcx(data, pcx, error))
+            return Failed("pcx", error);
+        image = FromPcx(pcx);
+    } else {
+        QByteArray bytes(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
+        QBuffer buffer(&bytes);
+        static const char* const qtFormats[] = {"", "bmp", "jpeg", "gif", "", "png", "tiff"};
+        QImageReader reader(&buffer, qtFormats[int(format)]);
+        reader.setDecideFormatFromContent(false);
+        // Only the reader of the format found: otherwise Qt loads every image plugin installed, each with
+        // its libraries, to ask whether it reads the picture.
+        reader.setAutoDetectImageFormat(false);
+        if (reader.size().isValid() &&
+            qint64(reader.size().width()) * reader.size().height() > MaxPicturePixels)
+            return Failed(FormatName(format), "The picture is too large.");
+        image = reader.read();
+        if (image.isNull())
+            return Failed(FormatName(format), reader.errorString().toStdString());
+    }
+
+    return true;
+}
+
 } // namespace
 
 void TPMultiImage::SetImageName(const std::string& value) {
@@ -126,45 +171,23 @@ void TPMultiImage::Load() {
     if (extension == ".WMF")
         return Fail("wmf", "Windows metafiles cannot be shown on this system.");
 
-    TImageFormat format = FormatFromExtension(extension);
-    const std::optional<std::vector<uint8_t>> read = ReadWholeFile(FImageName, MaxPictureFileSize);
-    if (!read)
-        return Fail(FormatName(format), "The file could not be read.");
-    const std::vector<uint8_t>& data = *read;
-    if (format == TImageFormat::ifUnknown)
-        format = FormatFromContent(data);
-    if (format == TImageFormat::ifUnknown)
-        return Fail("image", "The picture format of the file is not known.");
-    if (IsTruncated(format, data))
-        return Fail(FormatName(format), "The file is truncated.");
-
+    // On a scaled screen a picture drawn at twice the resolution, beside the file as NAME@2x.EXT, is used
+    // where it exists and reads; otherwise the file itself, enlarged when it is drawn.
     QImage image;
-    if (format == TImageFormat::ifPcx) {
-        TPcxImage pcx;
-        std::string error;
-        if (!DecodePcx(data, pcx, error))
-            return Fail("pcx", error);
-        image = FromPcx(pcx);
-    } else {
-        QByteArray bytes(reinterpret_cast<const char*>(data.data()), qsizetype(data.size()));
-        QBuffer buffer(&bytes);
-        static const char* const qtFormats[] = {"", "bmp", "jpeg", "gif", "", "png", "tiff"};
-        QImageReader reader(&buffer, qtFormats[int(format)]);
-        reader.setDecideFormatFromContent(false);
-        // Only the reader of the format found: otherwise Qt loads every image plugin installed, each with
-        // its libraries, to ask whether it reads the picture.
-        reader.setAutoDetectImageFormat(false);
-        if (reader.size().isValid() &&
-            qint64(reader.size().width()) * reader.size().height() > MaxPicturePixels)
-            return Fail(FormatName(format), "The picture is too large.");
-        image = reader.read();
-        if (image.isNull())
-            return Fail(FormatName(format), reader.errorString().toStdString());
+    std::string formatName, reason;
+    bool doubled = false;
+    if (Screen().DevicePixelRatio() > 1.0) {
+        const std::string name = DoubledName(FImageName);
+        doubled = FileExists(name) && DecodeRaster(name, image, formatName, reason);
     }
+    if (!doubled && !DecodeRaster(FImageName, image, formatName, reason))
+        return Fail(formatName, reason);
 
     image = ReduceColors(image, TargetBits(), FImageDither);
     if (image.hasAlphaChannel())
         image = image.convertToFormat(QImage::Format_RGB32);
+    if (doubled)
+        image.setDevicePixelRatio(2.0);
     auto bitmap = std::make_unique<TBitmap>();
     bitmap->TakeImage(TImageData{image}, FormatForBits(image));
     FPicture.TakeGraphic(std::move(bitmap));

@@ -2,6 +2,7 @@
 #include "platform/qt_canvas.h"
 #include "platform/qt_image.h"
 #include "platform/qt_text.h"
+#include "platform/screen.h"
 
 #include <QFile>
 
@@ -52,7 +53,8 @@ void TBitmap::FlushDrawing() const {
 }
 
 void TBitmap::SetSize(int width, int height, TColor fill) {
-    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    // Bitmaps are composed to be shown: they have the screen's resolution.
+    QImage image = DeviceImage(width, height, QImage::Format_RGB32, Screen().DevicePixelRatio());
     image.fill(ToQColor(fill));
     TakeImage(TImageData{image}, TPixelFormat::pf24bit);
 }

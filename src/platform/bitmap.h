@@ -19,7 +19,8 @@ enum class TPixelFormat { pf1bit, pf4bit, pf8bit, pf24bit };
 class TBitmap : public TGraphic {
 public:
     TBitmap();
-    // A true-colour bitmap filled with the colour.
+    // A true-colour bitmap filled with the colour. Sizes are logical pixels; the pixels underneath are the
+    // screen's, so a bitmap composed for a scaled screen is as sharp as the screen.
     TBitmap(int width, int height, TColor fill = clWhite);
     TBitmap(const TBitmap& other);
     TBitmap& operator=(const TBitmap& other);

@@ -3,12 +3,14 @@
 #include "platform/icon.h"
 #include "platform/qt_cursor.h"
 #include "platform/qt_image.h"
+#include "platform/screen.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QWidget>
+#include <cmath>
 #include <map>
 
 namespace orvalis {
@@ -104,7 +106,18 @@ QCursor QtCursor(TCursor number) {
     const auto it = Table().find(number);
     if (it == Table().end())
         return QCursor(ShapeOf(number));
-    return QCursor(QPixmap::fromImage(QtImage(it->second.Image)), it->second.HotSpot.X, it->second.HotSpot.Y);
+    const QImage& image = QtImage(it->second.Image);
+    // On a scaled screen the cursor has the screen's pixels: doubled crisply at whole ratios, resampled
+    // at the others. The hot spot stays in the picture's own (logical) pixels.
+    const double ratio = Screen().DevicePixelRatio();
+    if (ratio == 1.0)
+        return QCursor(QPixmap::fromImage(image), it->second.HotSpot.X, it->second.HotSpot.Y);
+    const bool whole = ratio == std::floor(ratio);
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled(DeviceRect(image.rect(), ratio).size(), Qt::IgnoreAspectRatio,
+                                        whole ? Qt::FastTransformation : Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return QCursor(pixmap, it->second.HotSpot.X, it->second.HotSpot.Y);
 }
 
 void ApplyCursor(QWidget& widget, TCursor number) {

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
+#include <cmath>
 
 namespace orvalis {
 
@@ -23,17 +25,21 @@ TGraphic& TGraphic::operator=(const TGraphic& other) {
 TGraphic::~TGraphic() = default;
 
 int TGraphic::Width() const {
-    return FData->Image.width();
+    return LogicalSize(FData->Image).width();
 }
 int TGraphic::Height() const {
-    return FData->Image.height();
+    return LogicalSize(FData->Image).height();
 }
 
 TColor TGraphic::Pixel(int x, int y) const {
     const QImage& image = Data().Image;
-    if (!image.valid(x, y))
+    if (x < 0 || y < 0 || x >= Width() || y >= Height())
         return clBlack;
-    const QRgb rgb = image.pixel(x, y);
+    // The device pixel under the middle of the logical one.
+    const double ratio = image.devicePixelRatio();
+    const int px = std::min(int((x + 0.5) * ratio), image.width() - 1);
+    const int py = std::min(int((y + 0.5) * ratio), image.height() - 1);
+    const QRgb rgb = image.pixel(px, py);
     return {uint8_t(qRed(rgb)), uint8_t(qGreen(rgb)), uint8_t(qBlue(rgb))};
 }
 
@@ -45,6 +51,33 @@ const TImageData& TGraphic::Data() const {
 TImageData& TGraphic::MutableData() {
     FlushDrawing();
     return *FData;
+}
+
+QSize LogicalSize(const QImage& image) {
+    const double ratio = image.devicePixelRatio();
+    if (ratio == 1.0)
+        return image.size();
+    return {int(std::lround(image.width() / ratio)), int(std::lround(image.height() / ratio))};
+}
+
+QRect DeviceRect(const QRect& logical, double ratio) {
+    if (ratio == 1.0)
+        return logical;
+    const int left = int(std::lround(logical.left() * ratio));
+    const int top = int(std::lround(logical.top() * ratio));
+    const int right = int(std::lround((logical.right() + 1) * ratio));
+    const int bottom = int(std::lround((logical.bottom() + 1) * ratio));
+    return {left, top, right - left, bottom - top};
+}
+
+QImage DeviceImage(int width, int height, QImage::Format format, double ratio) {
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (ratio == 1.0)
+        return QImage(width, height, format);
+    QImage image(int(std::ceil(width * ratio)), int(std::ceil(height * ratio)), format);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 QVector<QRgb> ToColorTable(const TPalette& palette) {

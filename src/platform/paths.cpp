@@ -45,6 +45,12 @@ std::string ExtensionOf(std::string_view systemPath) {
     return std::string(systemPath.substr(dot));
 }
 
+std::string DoubledName(std::string_view systemPath) {
+    const std::string extension = ExtensionOf(systemPath);
+    std::string name(systemPath.substr(0, systemPath.size() - extension.size()));
+    return name + "@2x" + extension;
+}
+
 namespace {
 std::string& ReplacedProgramFolder() {
     static std::string folder;

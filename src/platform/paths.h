@@ -16,6 +16,9 @@ bool FileExists(std::string_view systemPath);
 std::optional<std::vector<uint8_t>> ReadWholeFile(std::string_view systemPath, std::uintmax_t maxSize);
 // The extension with its dot (".BMP" of "a\b.BMP"), or empty; a name ending in "." answers ".".
 std::string ExtensionOf(std::string_view systemPath);
+// The file of a picture drawn at twice the resolution, for scaled screens: "@2x" before the extension
+// ("I\T\vis@2x.png" of "I\T\vis.png"), or at the end of a name without one.
+std::string DoubledName(std::string_view systemPath);
 
 // The folder of the running program file with its trailing separator, as a Windows-1252 string: every file
 // the program reads is named relative to it. Tests may put another folder in its place.

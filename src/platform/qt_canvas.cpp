@@ -52,6 +52,30 @@ int EllipseAngle(const TRect& r, TPoint p) {
     return int(std::lround(t * 180.0 / M_PI * 16.0));
 }
 
+// Device pixels per unit of the painter's coordinates: above 1 on a scaled screen and on the bitmaps made
+// for it. Qt scales the painter by it, so drawing happens in logical pixels at the device's resolution.
+double DeviceRatio(const QPainter& p) {
+    const QPaintDevice* device = p.device();
+    return device ? device->devicePixelRatio() : 1.0;
+}
+
+// The device's whole surface in the painter's coordinates. A widget measures itself in logical pixels, an
+// image or pixmap in device pixels; the painter's own scaling for the ratio is not part of its world.
+QRect DeviceArea(const QPainter& p) {
+    const QPaintDevice* device = p.device();
+    if (!device)
+        return {};
+    QSize size(device->width(), device->height());
+    if (device->devType() == QInternal::Image)
+        size = LogicalSize(*static_cast<const QImage*>(device));
+    else if (device->devType() == QInternal::Pixmap)
+        size = (QSizeF(size) / device->devicePixelRatio()).toSize();
+    bool invertible = false;
+    const QTransform toPainter = p.worldTransform().inverted(&invertible);
+    const QRect area(QPoint(0, 0), size);
+    return invertible ? toPainter.mapRect(area) : area;
+}
+
 // Qt's raster engine garbles glyphs drawn without anti-aliasing on a 16-bit (RGB565) surface, and writes
 // further copies of them half a row away. Widgets paint on such a surface on a 16-bit screen.
 bool GarblesCrispText(const QPainter& p) {
@@ -68,13 +92,13 @@ bool GarblesCrispText(const QPainter& p) {
 // the painter's coordinates), which is then laid over the surface. Crisp glyphs leave every layer pixel
 // either untouched or in the pen's colour, so the result is the direct drawing's, in 16-bit colour.
 template <class Draw> void DrawOnLayer(QPainter& p, QRect bounds, const Draw& draw) {
-    if (const QPaintDevice* device = p.device())
-        bounds &= p.worldTransform().inverted().mapRect(QRect(0, 0, device->width(), device->height()));
+    bounds &= DeviceArea(p);
     if (p.hasClipping())
         bounds &= p.clipBoundingRect().toAlignedRect();
     if (bounds.isEmpty())
         return;
-    QImage layer(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage layer =
+        DeviceImage(bounds.width(), bounds.height(), QImage::Format_ARGB32_Premultiplied, DeviceRatio(p));
     layer.fill(Qt::transparent);
     {
         QPainter lp(&layer);
@@ -252,6 +276,7 @@ QPainter& QtCanvas::OpenPainter() {
             FPainter->setClipRect(ToQRect(*FClip));
     }
     FPainter->setRenderHint(QPainter::Antialiasing, false);
+    FPainter->setRenderHint(QPainter::SmoothPixmapTransform, false);
     FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     return *FPainter;
 }
@@ -464,17 +489,23 @@ void QtCanvas::DrawImage(const TRect& dest, const QImage& image) {
                     .convertToFormat(QImage::Format_Indexed8, ToColorTable(*FRealizedPalette),
                                      Qt::ThresholdDither);
     QPainter& p = Painter();
-    if (dest.Width() == image.width() && dest.Height() == image.height())
+    const double ratio = DeviceRatio(p);
+    const QSize size = LogicalSize(image);
+    if (dest.Width() == size.width() && dest.Height() == size.height() && image.devicePixelRatio() == ratio) {
         p.drawImage(dest.Left, dest.Top, shown);
-    else
-        p.drawImage(ToQRect(dest), shown);
+        return;
+    }
+    // On a scaled screen a picture is resampled smoothly to the device pixels it covers.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, ratio != 1.0);
+    p.drawImage(ToQRect(dest), shown);
 }
 
 void QtCanvas::Draw(int x, int y, const TGraphic& graphic) {
     if (graphic.Empty())
         return;
-    const QImage image = QtImage(graphic);
-    DrawImage(Bounds(x, y, image.width(), image.height()), image);
+    const QImage& image = QtImage(graphic);
+    const QSize size = LogicalSize(image);
+    DrawImage(Bounds(x, y, size.width(), size.height()), image);
 }
 
 void QtCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic) {
@@ -493,42 +524,46 @@ void QtCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& s
         // An unscaled copy takes only the part of the source that lands where the device can show it: a
         // control paints its own small part of a whole page picture many times.
         const QPainter& p = Painter();
-        QRect shown(0, 0, p.device()->width(), p.device()->height());
-        bool invertible = false;
-        const QTransform toLogical = p.combinedTransform().inverted(&invertible);
-        if (invertible) {
-            shown = toLogical.mapRect(shown);
-            if (p.hasClipping())
-                shown &= p.clipBoundingRect().toAlignedRect();
-            const QRect target = ToQRect(d);
-            const QRect visible = target & shown;
-            if (visible.isEmpty())
-                return;
-            from = QRect(from.topLeft() + (visible.topLeft() - target.topLeft()), visible.size());
-            d = Bounds(visible.x(), visible.y(), visible.width(), visible.height());
-        }
+        QRect shown = DeviceArea(p);
+        if (p.hasClipping())
+            shown &= p.clipBoundingRect().toAlignedRect();
+        const QRect target = ToQRect(d);
+        const QRect visible = target & shown;
+        if (visible.isEmpty())
+            return;
+        from = QRect(from.topLeft() + (visible.topLeft() - target.topLeft()), visible.size());
+        d = Bounds(visible.x(), visible.y(), visible.width(), visible.height());
     }
     const QImage& picture = QtImage(source);
+    // The rectangles are logical; the source's pixels may be finer (a picture for a scaled screen).
+    const QRect pixels = DeviceRect(from, picture.devicePixelRatio());
     const bool reduced = FRealizedPalette && !FRealizedPalette->Empty() && Screen().BitsPerPixel() <= 8;
-    if (mode == TCopyMode::cmSrcCopy && !reduced && !picture.hasAlphaChannel() && from.width() == d.Width() &&
-        from.height() == d.Height() && picture.rect().contains(from)) {
-        // A plain copy of opaque pixels draws straight from the source.
+    const bool unscaled = from.width() == d.Width() && from.height() == d.Height();
+    const double ratio = DeviceRatio(Painter());
+    const QSize devicePixels = DeviceRect(ToQRect(d), ratio).size();
+    if (mode == TCopyMode::cmSrcCopy && !reduced && !picture.hasAlphaChannel() && unscaled &&
+        picture.rect().contains(pixels)) {
+        // A plain copy of opaque pixels draws straight from the source, resampled smoothly only where its
+        // pixels are not the device's.
         QPainter& p = Painter();
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(QPoint(d.Left, d.Top), picture, from);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, pixels.size() != devicePixels);
+        p.drawImage(QRectF(ToQRect(d)), picture, QRectF(pixels));
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         return;
     }
-    QImage s = picture.copy(from).convertToFormat(QImage::Format_RGB32);
+    QImage s = picture.copy(pixels).convertToFormat(QImage::Format_RGB32);
     if (s.isNull()) {
-        s = QImage(d.Width(), d.Height(), QImage::Format_RGB32);
+        s = QImage(devicePixels, QImage::Format_RGB32);
         s.fill(Qt::black);
     }
-    if (s.width() != d.Width() || s.height() != d.Height())
-        s = s.scaled(d.Width(), d.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (s.size() != devicePixels)
+        s = s.scaled(devicePixels, Qt::IgnoreAspectRatio,
+                     ratio == 1.0 ? Qt::FastTransformation : Qt::SmoothTransformation);
     if (reduced)
         s = s.convertToFormat(QImage::Format_Indexed8, ToColorTable(*FRealizedPalette), Qt::ThresholdDither)
                 .convertToFormat(QImage::Format_RGB32);
+    s.setDevicePixelRatio(ratio);
 
     QPainter& p = Painter();
     const QRect qd = ToQRect(d);

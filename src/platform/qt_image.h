@@ -26,6 +26,14 @@ inline QImage& MutableQtImage(TGraphic& graphic) {
 
 QVector<QRgb> ToColorTable(const TPalette& palette);
 
+// Sizes in logical pixels against device pixels. An image of a picture made for a scaled screen carries
+// its device pixel ratio; its logical size is its pixel size divided by it.
+QSize LogicalSize(const QImage& image);
+// The device pixels a logical rectangle covers at the ratio: its edges land where Qt draws them.
+QRect DeviceRect(const QRect& logical, double ratio);
+// An image of the logical size at the ratio, its pixels not yet set.
+QImage DeviceImage(int width, int height, QImage::Format format, double ratio);
+
 // Pictures are read with the reader of their format only: asked otherwise, Qt loads every image plugin
 // installed, each with its libraries, to ask whether it reads the data. A null image when they do not read.
 // The format is Qt's name for it ("bmp", "png", "xpm", "ico", ...).

@@ -1,7 +1,9 @@
 #include "platform/resources.h"
 #include "platform/bitmap.h"
+#include "platform/paths.h"
 #include "platform/picture.h"
 #include "platform/qt_image.h"
+#include "platform/screen.h"
 
 #include <QFile>
 #include <cstring>
@@ -106,9 +108,14 @@ bool LoadPictureResource(std::string_view name, TPicture& target) {
     if (name.empty())
         return false;
     TBitmap bitmap;
-    // The pictures compiled in are PNG files, some named without the suffix.
-    if (!bitmap.LoadFromFile(":/pictures/" + std::string(name), "png"))
+    // The pictures compiled in are PNG files, some named without the suffix; a scaled screen takes the one
+    // drawn at twice the resolution where the program has it.
+    const std::string file = ":/pictures/" + std::string(name);
+    if (Screen().DevicePixelRatio() > 1.0 && bitmap.LoadFromFile(DoubledName(file), "png")) {
+        MutableQtImage(bitmap).setDevicePixelRatio(2.0);
+    } else if (!bitmap.LoadFromFile(file, "png")) {
         return false;
+    }
     target.SetGraphic(&bitmap);
     return true;
 }

@@ -40,6 +40,13 @@ int TScreen::PixelsPerInch() const {
     return s ? int(s->logicalDotsPerInchY() + 0.5) : 96;
 }
 
+double TScreen::DevicePixelRatio() const {
+    if (FOverride.DevicePixelRatio)
+        return *FOverride.DevicePixelRatio;
+    QScreen* s = Primary();
+    return s ? s->devicePixelRatio() : 1.0;
+}
+
 TScreen& Screen() {
     static TScreen screen;
     return screen;

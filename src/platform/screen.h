@@ -5,19 +5,24 @@
 namespace orvalis {
 
 // The screen's size, colour depth and resolution. The values come from the primary screen; tests (and a
-// reader on a remote display) may fix any of them.
+// reader on a remote display) may fix any of them. Width and height are logical pixels: on a desktop that
+// scales (a 4K screen at 200 %) one logical pixel covers DevicePixelRatio device pixels in each direction.
 class TScreen {
 public:
     int Width() const;
     int Height() const;
     int BitsPerPixel() const;
     int PixelsPerInch() const;
+    // Device pixels per logical pixel, 1 without desktop scaling. For the platform layer only: canvases,
+    // bitmaps and cursors are made at device resolution, while controls work in logical pixels.
+    double DevicePixelRatio() const;
 
     struct TOverride {
         std::optional<int> Width = std::nullopt;
         std::optional<int> Height = std::nullopt;
         std::optional<int> BitsPerPixel = std::nullopt;
         std::optional<int> PixelsPerInch = std::nullopt;
+        std::optional<double> DevicePixelRatio = std::nullopt;
     };
     void SetOverride(const TOverride& values) { FOverride = values; }
     void ClearOverride() { FOverride = {}; }

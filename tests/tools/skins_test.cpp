@@ -4,6 +4,7 @@
 #include "orvalis-skins/skin_painter.h"
 #include "orvalis-skins/skin_table.h"
 #include "orvalis-skins/text_samples.h"
+#include "orvalis-skins/topic_pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -77,24 +78,28 @@ TEST_F(SkinsTest, Generate_EveryFileDecodesFromItsContentAtItsSize) {
     ASSERT_TRUE(GenerateSkins({root / "program", root / "skins", false, {}}, written, error)) << error;
 
     std::set<QByteArray> formats;
+    // Each picture comes once more with twice the pixels each way, for scaled screens.
     for (const TVariant& v : Variants)
-        for (const TStem& stem : Stems()) {
-            const fs::path path = root / "program" / BackgroundFileName(stem, v);
-            QImageReader reader(QString::fromStdString(path.string()));
-            formats.insert(reader.format()); // recognised from the content: the name has no extension
-            const QImage image = reader.read();
-            ASSERT_FALSE(image.isNull()) << path << ": " << reader.errorString().toStdString();
-            const TSize size = ScaledSize(stem.Design, v);
-            EXPECT_EQ(image.width(), size.Width) << path;
-            EXPECT_EQ(image.height(), size.Height) << path;
-        }
+        for (const TStem& stem : Stems())
+            for (const auto& [suffix, density] : {std::pair{"", 1}, std::pair{"@2x", 2}}) {
+                const fs::path path = root / "program" / (BackgroundFileName(stem, v) + suffix);
+                QImageReader reader(QString::fromStdString(path.string()));
+                formats.insert(reader.format()); // recognised from the content: the name has no extension
+                const QImage image = reader.read();
+                ASSERT_FALSE(image.isNull()) << path << ": " << reader.errorString().toStdString();
+                const TSize size = ScaledSize(stem.Design, v);
+                EXPECT_EQ(image.width(), size.Width * density) << path;
+                EXPECT_EQ(image.height(), size.Height * density) << path;
+            }
     EXPECT_EQ(formats, (std::set<QByteArray>{"png", "jpeg", "bmp"}));
 
     const std::map<std::string, QSize> fixed{
         {"skins/splash.png", {282, 282}},           {"skins/about.png", {325, 325}},
         {"skins/scroll_up.png", {16, 16}},          {"skins/scroll_thumb.png", {16, 16}},
         {"skins/scroll_down.png", {16, 16}},        {"program/I/T/citrus.png", {120, 90}},
-        {"program/I/T/peulvruchten.png", {120, 90}}};
+        {"program/I/T/peulvruchten.png", {120, 90}}, {"skins/splash@2x.png", {564, 564}},
+        {"skins/about@2x.png", {650, 650}},         {"skins/scroll_thumb@2x.png", {32, 32}},
+        {"program/I/T/vis@2x.png", {240, 180}}};
     for (const auto& [name, size] : fixed) {
         const QImage image(QString::fromStdString((root / name).string()));
         EXPECT_EQ(image.size(), size) << name;
@@ -105,7 +110,37 @@ TEST_F(SkinsTest, Generate_EveryFileDecodesFromItsContentAtItsSize) {
             QString::fromStdString((root / "skins/icons/hicolor" / folder / "apps/orvalis.png").string()));
         EXPECT_EQ(icon.size(), QSize(size, size)) << folder;
     }
-    EXPECT_EQ(written.size(), 14u * 3 + 14 + 5 + AppIconSizes.size());
+    EXPECT_EQ(written.size(), 2 * (14u * 3 + 14 + 5) + AppIconSizes.size());
+}
+
+// The mean difference per channel between two pictures of one size.
+double MeanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// A picture drawn at twice the density is the same picture: reduced to the single size it differs from the
+// single picture only by its finer paper grain and edges, wherever the painters draw.
+TEST_F(SkinsTest, DoubledPictures_ShowTheSamePictureWithFinerPixels) {
+    std::vector<std::pair<std::string, std::pair<QImage, QImage>>> pairs;
+    for (const TStem& stem : Stems())
+        pairs.push_back({std::string(stem.Name),
+                         {PaintBackground(stem, Variants[2]), PaintBackground(stem, Variants[2], 2)}});
+    pairs.push_back({"vis", {PaintTopicPicture("vis"), PaintTopicPicture("vis", 2)}});
+    pairs.push_back({"splash", {PaintSplash(), PaintSplash(2)}});
+    pairs.push_back({"about", {PaintAbout(), PaintAbout(2)}});
+    pairs.push_back({"thumb", {PaintScrollPart(TScrollPart::Thumb), PaintScrollPart(TScrollPart::Thumb, 2)}});
+    for (const auto& [name, images] : pairs) {
+        const auto& [single, doubled] = images;
+        ASSERT_EQ(doubled.size(), single.size() * 2) << name;
+        const QImage reduced = doubled.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(MeanDifference(single, reduced), 6.0) << name;
+    }
 }
 
 TEST_F(SkinsTest, Generate_TwoRunsWriteTheSameBytes) {

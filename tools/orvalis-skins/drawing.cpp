@@ -61,6 +61,14 @@ double TRng::Uniform(double lo, double hi) {
     return lo + (hi - lo) * (static_cast<double>(Next() >> 11) * 0x1.0p-53);
 }
 
+QImage DensityImage(int width, int height, int density) {
+    QImage image(width * density, height * density, QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
+    // Painters that cover the whole picture still leave their edge pixels to chance under anti-aliasing.
+    image.fill(Qt::white);
+    return image;
+}
+
 void ApplyPaperTexture(QImage& image, std::uint32_t salt, double cell, double mottle, double grain) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));

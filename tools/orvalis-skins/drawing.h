@@ -53,6 +53,10 @@ private:
 };
 
 // Modulates every pixel with fine grain and a soft mottle of cells `cell` pixels wide: a paper look.
+// An opaque picture of the logical size drawn at the density (device pixels per logical one): painters on
+// it work in logical coordinates.
+QImage DensityImage(int width, int height, int density);
+
 void ApplyPaperTexture(QImage& image, std::uint32_t salt, double cell, double mottle, double grain);
 
 void FillVertical(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom);

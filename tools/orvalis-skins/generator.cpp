@@ -11,8 +11,10 @@
 #include <QFile>
 #include <QImageWriter>
 
+#include <array>
 #include <system_error>
 #include <tuple>
+#include <utility>
 
 namespace orvalis::skins {
 
@@ -65,28 +67,41 @@ bool WriteSplashBitmaps(const std::filesystem::path& paletteDir, const std::file
     return true;
 }
 
+// The densities every picture is drawn at, with the suffix of their files.
+constexpr std::array<std::pair<int, const char*>, 2> Densities{{{1, ""}, {2, "@2x"}}};
+
 } // namespace
 
 bool GenerateSkins(const TGeneratorOptions& options, std::vector<std::filesystem::path>& written,
                    std::string& error) {
+    // Every picture the program loads comes once more at twice the resolution, as NAME@2x beside it, for
+    // screens that scale the desktop.
     for (const TVariant& variant : Variants)
         for (const TStem& stem : Stems())
-            if (!Write(PaintBackground(stem, variant), options.ProgramDir / BackgroundFileName(stem, variant),
-                       stem.Format, written, error))
-                return false;
+            for (const auto& [density, suffix] : Densities)
+                if (!Write(PaintBackground(stem, variant, density),
+                           options.ProgramDir / (BackgroundFileName(stem, variant) + suffix), stem.Format,
+                           written, error))
+                    return false;
     for (std::string_view name : TopicPictureNames())
-        if (!Write(PaintTopicPicture(name), options.ProgramDir / "I" / "T" / (std::string(name) + ".png"),
-                   TFileFormat::Png, written, error))
-            return false;
+        for (const auto& [density, suffix] : Densities)
+            if (!Write(PaintTopicPicture(name, density),
+                       options.ProgramDir / "I" / "T" / (std::string(name) + suffix + ".png"),
+                       TFileFormat::Png, written, error))
+                return false;
     const auto& skins = options.SkinsDir;
     if (!Write(PaintSplash(), skins / "splash.png", TFileFormat::Png, written, error) ||
+        !Write(PaintSplash(2), skins / "splash@2x.png", TFileFormat::Png, written, error) ||
         !Write(PaintAbout(), skins / "about.png", TFileFormat::Png, written, error) ||
-        !Write(PaintScrollPart(TScrollPart::Up), skins / "scroll_up.png", TFileFormat::Png, written, error) ||
-        !Write(PaintScrollPart(TScrollPart::Thumb), skins / "scroll_thumb.png", TFileFormat::Png, written,
-               error) ||
-        !Write(PaintScrollPart(TScrollPart::Down), skins / "scroll_down.png", TFileFormat::Png, written,
-               error))
+        !Write(PaintAbout(2), skins / "about@2x.png", TFileFormat::Png, written, error))
         return false;
+    for (const auto& [part, name] :
+         {std::pair{TScrollPart::Up, "scroll_up"}, std::pair{TScrollPart::Thumb, "scroll_thumb"},
+          std::pair{TScrollPart::Down, "scroll_down"}})
+        for (const auto& [density, suffix] : Densities)
+            if (!Write(PaintScrollPart(part, density), skins / (std::string(name) + suffix + ".png"),
+                       TFileFormat::Png, written, error))
+                return false;
     for (int size : AppIconSizes) {
         const std::string folder = std::to_string(size) + "x" + std::to_string(size);
         if (!Write(PaintAppIcon(size), skins / "icons" / "hicolor" / folder / "apps" / "orvalis.png",

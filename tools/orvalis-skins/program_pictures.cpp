@@ -42,8 +42,8 @@ void Wreath(QPainter& p, QPointF center, double radius, const TTheme& t, TRng& r
 
 } // namespace
 
-QImage PaintSplash() {
-    QImage image(282, 282, QImage::Format_RGB32);
+QImage PaintSplash(int density) {
+    QImage image = DensityImage(282, 282, density);
     const TTheme& t = ThemeFor(TMode::Reading);
     {
         QPainter p(&image);
@@ -51,7 +51,7 @@ QImage PaintSplash() {
         QRadialGradient glow(QPointF(141, 110), 200);
         glow.setColorAt(0, t.PaperLight);
         glow.setColorAt(1, t.PaperDeep);
-        p.fillRect(image.rect(), glow);
+        p.fillRect(QRectF(0, 0, 282, 282), glow);
         TRng rng(282);
         Wreath(p, QPointF(141, 108), 92, t, rng);
         Daisy(p, QPointF(141, 38), 14, QColor(0xFC, 0xF6, 0xE6), QColor(0xE0, 0xA8, 0x2E));
@@ -71,12 +71,12 @@ QImage PaintSplash() {
         p.setPen(QPen(design::TitleShadow, 1));
         p.drawLine(QPointF(0, 247.5), QPointF(282, 247.5));
     }
-    ApplyPaperTexture(image, 282, 40, 2.5, 2.0);
+    ApplyPaperTexture(image, 282, 40.0 * density, 2.5, 2.0);
     return image;
 }
 
-QImage PaintAbout() {
-    QImage image(325, 325, QImage::Format_RGB32);
+QImage PaintAbout(int density) {
+    QImage image = DensityImage(325, 325, density);
     const TTheme& t = ThemeFor(TMode::Reading);
     const TTheme& sage = ThemeFor(TMode::Link);
     {
@@ -129,12 +129,12 @@ QImage PaintAbout() {
         p.setFont(SansFont(10, false));
         p.drawText(QRectF(66, 287, 100, 14), Qt::AlignLeft | Qt::AlignVCenter, "Software");
     }
-    ApplyPaperTexture(image, 325, 40, 2.5, 2.0);
+    ApplyPaperTexture(image, 325, 40.0 * density, 2.5, 2.0);
     return image;
 }
 
-QImage PaintScrollPart(TScrollPart part) {
-    QImage image(16, 16, QImage::Format_RGB32);
+QImage PaintScrollPart(TScrollPart part, int density) {
+    QImage image = DensityImage(16, 16, density);
     const TTheme& t = ThemeFor(TMode::Reading);
     image.fill(t.Paper);
     QPainter p(&image);

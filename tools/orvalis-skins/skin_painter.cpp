@@ -194,9 +194,9 @@ void PaintBmi(QPainter& p, const TStem&, const TTheme& t, TRng& rng) {
 
 } // namespace
 
-QImage PaintBackground(const TStem& stem, const TVariant& variant) {
+QImage PaintBackground(const TStem& stem, const TVariant& variant, int density) {
     const TSize size = ScaledSize(stem.Design, variant);
-    QImage image(size.Width, size.Height, QImage::Format_RGB32);
+    QImage image = DensityImage(size.Width, size.Height, density);
     const TTheme& theme = ThemeFor(stem.Mode);
     image.fill(theme.Paper);
     {
@@ -229,7 +229,7 @@ QImage PaintBackground(const TStem& stem, const TVariant& variant) {
         }
     }
     const double scale = double(variant.Num) / variant.Den;
-    ApplyPaperTexture(image, SeedOf(stem), 38 * scale, 3.0, 2.2);
+    ApplyPaperTexture(image, SeedOf(stem), 38 * scale * density, 3.0, 2.2);
     return image;
 }
 

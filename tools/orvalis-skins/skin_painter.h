@@ -9,6 +9,7 @@ namespace orvalis::skins {
 
 // The picture of `stem` at the size of its area in `variant`. Drawn in design coordinates scaled by
 // the variant's factor, so every variant shows the same picture.
-QImage PaintBackground(const TStem& stem, const TVariant& variant);
+// A density of 2 draws it with twice the pixels each way, for scaled screens.
+QImage PaintBackground(const TStem& stem, const TVariant& variant, int density = 1);
 
 } // namespace orvalis::skins

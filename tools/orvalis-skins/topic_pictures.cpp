@@ -264,7 +264,7 @@ std::span<const std::string_view> TopicPictureNames() {
     return Names;
 }
 
-QImage PaintTopicPicture(std::string_view name) {
+QImage PaintTopicPicture(std::string_view name, int density) {
     using Painter = void (*)(QPainter&, const TTheme&);
     constexpr std::array<Painter, 14> painters{Citrus, Groente, Fruit, Kruiden, Thee,         Water,  Zon,
                                                Noten,  Vis,     Melk,  Graan,   Peulvruchten, Koffie, Schijf};
@@ -274,7 +274,7 @@ QImage PaintTopicPicture(std::string_view name) {
     if (index == Names.size())
         return {};
     const TTheme& t = ThemeFor(TMode::Reading);
-    QImage image(120, 90, QImage::Format_RGB32);
+    QImage image = DensityImage(120, 90, density);
     image.fill(t.Paper);
     {
         QPainter p(&image);
@@ -282,7 +282,7 @@ QImage PaintTopicPicture(std::string_view name) {
         Card(p, QRectF(0.5, 0.5, 119, 89), t.PaperLight, t);
         painters[index](p, t);
     }
-    ApplyPaperTexture(image, static_cast<std::uint32_t>(index + 1) * 977u, 30, 1.5, 1.4);
+    ApplyPaperTexture(image, static_cast<std::uint32_t>(index + 1) * 977u, 30.0 * density, 1.5, 1.4);
     return image;
 }
 

@@ -9,6 +9,7 @@
 namespace orvalis::skins {
 
 std::span<const std::string_view> TopicPictureNames(); // "citrus", "groente", ...
-QImage PaintTopicPicture(std::string_view name);       // a null image for an unknown name
+// A null image for an unknown name; a density of 2 draws it with twice the pixels each way.
+QImage PaintTopicPicture(std::string_view name, int density = 1);
 
 } // namespace orvalis::skins
