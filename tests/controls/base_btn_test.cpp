@@ -7,7 +7,10 @@
 #include "platform/recording_canvas.h"
 #include "platform/screen.h"
 
+#include <QCursor>
+#include <QPixmap>
 #include <QWidget>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace orvalis {
@@ -269,6 +272,34 @@ TEST(HandCursors, RegisteredOnce_FromTheCursorResources_AndShownByControlsAlread
         << "no extended finger";
     EXPECT_FALSE(RegisterCursor(-30, "NoSuchCursor"));
     EXPECT_FALSE(CursorRegistered(-30));
+}
+
+} // namespace
+} // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+// On a scaled screen the hand cursors have the screen's pixels, doubled crisply at whole ratios, and keep
+// their hot spot on the fingertip in the picture's own pixels.
+TEST(HandCursorsTest, ScaledScreen_CursorHasTheDevicePixels) {
+    ASSERT_TRUE(RegisterHandCursors());
+    for (const double ratio : {1.0, 2.0, 3.0, 1.5}) {
+        SCOPED_TRACE(ratio);
+        TScreenOverride screen({.DevicePixelRatio = ratio});
+        TControl control;
+        control.SetCursor(crHandCursor);
+        const QCursor cursor = control.Widget()->cursor();
+        const QPixmap pixmap = cursor.pixmap();
+        EXPECT_EQ(pixmap.width(), int(std::ceil(32 * ratio)));
+        EXPECT_EQ(pixmap.devicePixelRatio(), ratio);
+        EXPECT_EQ(cursor.hotSpot(), QPoint(11, 1));
+        if (ratio == 2.0) {
+            const QImage image = pixmap.toImage();
+            EXPECT_EQ(image.pixelColor(22, 2), QColor(Qt::black)) << "the fingertip, doubled";
+            EXPECT_EQ(image.pixelColor(23, 3), QColor(Qt::black));
+        }
+    }
 }
 
 } // namespace

@@ -231,3 +231,39 @@ TEST_F(PMultiImageTest, MissingResource_FailsAsAResource) {
 
 } // namespace
 } // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+// On a scaled screen a picture with a doubled file beside it is read from that file, at the logical size of
+// the single one; a doubled file that does not read, or a screen that does not scale, takes the single one.
+TEST_F(PMultiImageTest, ScaledScreen_ReadsThePictureDrawnAtTwiceItsPixels) {
+    FImage.SetImageReadRes(TLoadResolution::lColorTrue);
+    const std::string single = Make(".png", "leaf.png");
+    QImage doubled(16, 12, QImage::Format_RGB32);
+    doubled.fill(Qt::green);
+    ASSERT_TRUE(doubled.save(FDir.filePath("leaf@2x.png"), "PNG"));
+
+    struct Case {
+        double Ratio;
+        bool Damaged;
+        bool Doubled;
+    };
+    for (const Case& c :
+         {Case{1.0, false, false}, Case{2.0, false, true}, Case{1.5, false, true}, Case{2.0, true, false}}) {
+        SCOPED_TRACE(c.Ratio);
+        if (c.Damaged)
+            WriteFile(FDir.filePath("leaf@2x.png").toStdString(), {0x89, 'P', 'N', 'G'});
+        TScreenOverride screen({.DevicePixelRatio = c.Ratio});
+        FImage.SetImageName(single);
+        const TBitmap* bitmap = FImage.Picture().Bitmap();
+        ASSERT_NE(bitmap, nullptr);
+        EXPECT_EQ(bitmap->Width(), 8) << "logical pixels either way";
+        EXPECT_EQ(bitmap->Height(), 6);
+        EXPECT_EQ(Near(bitmap->Pixel(1, 1), clLime), c.Doubled) << bitmap->Pixel(1, 1).Hex();
+    }
+    EXPECT_TRUE(FBoxes.Entries().empty()) << "a doubled file that does not read is not reported";
+}
+
+} // namespace
+} // namespace orvalis

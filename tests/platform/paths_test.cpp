@@ -46,3 +46,16 @@ TEST_F(ReadWholeFileTest, BackslashNames_AreFolderSeparators) {
 
 } // namespace
 } // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+TEST(DoubledName, GoesBeforeTheExtensionOfTheLastPart) {
+    EXPECT_EQ(DoubledName("I\\T\\vis.png"), "I\\T\\vis@2x.png");
+    EXPECT_EQ(DoubledName("I\\B\\m_r10x7"), "I\\B\\m_r10x7@2x") << "a name without an extension";
+    EXPECT_EQ(DoubledName("a.b/c"), "a.b/c@2x") << "a dot in a folder name is no extension";
+    EXPECT_EQ(DoubledName(":/pictures/ScrollUp"), ":/pictures/ScrollUp@2x");
+}
+
+} // namespace
+} // namespace orvalis

@@ -474,5 +474,110 @@ TEST(QtCanvasWords, ClippedWordsOnSixteenBits_DoNotReturnAfterTheClip) {
     EXPECT_GT(CountPixels(image.copy(0, 30, 100, 30), [](QRgb p) { return p != qRgb(255, 255, 255); }), 0);
 }
 
+// Bitmaps and copies on a screen that scales by 2: sizes and rectangles stay logical, pixels are the
+// device's, and a picture drawn at the device's resolution reaches the device pixel for pixel.
+class ScaledCanvasTest : public testing::Test {
+protected:
+    // A picture of 4x4 logical pixels at ratio 2, its device pixels a checker board.
+    static TBitmap Checker() {
+        QImage image(8, 8, QImage::Format_RGB32);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                image.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 128));
+        image.setDevicePixelRatio(2.0);
+        TBitmap bitmap;
+        bitmap.TakeImage(TImageData{image}, TPixelFormat::pf24bit);
+        return bitmap;
+    }
+
+    TScreenOverride FScreen{{.DevicePixelRatio = 2.0}};
+};
+
+TEST_F(ScaledCanvasTest, Bitmap_HasLogicalSizeAndDevicePixels) {
+    TBitmap bitmap(10, 6, clWhite);
+    EXPECT_EQ(bitmap.Width(), 10);
+    EXPECT_EQ(bitmap.Height(), 6);
+    EXPECT_EQ(QtImage(bitmap).size(), QSize(20, 12));
+    bitmap.Canvas().Brush().SetColor(clRed);
+    bitmap.Canvas().FillRect(Bounds(2, 2, 3, 2));
+    EXPECT_EQ(bitmap.Pixel(2, 2), clRed);
+    EXPECT_EQ(bitmap.Pixel(4, 3), clRed);
+    EXPECT_EQ(bitmap.Pixel(5, 3), clWhite);
+    EXPECT_EQ(bitmap.Pixel(1, 2), clWhite);
+    const QImage& image = QtImage(bitmap);
+    EXPECT_EQ(image.pixelColor(4, 4), QColor(Qt::red)) << "the fill starts at the device pixel of (2, 2)";
+    EXPECT_EQ(image.pixelColor(3, 4), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(9, 7), QColor(Qt::red)) << "and ends after the device pixel of (4, 3)";
+    EXPECT_EQ(image.pixelColor(10, 7), QColor(Qt::white));
+    EXPECT_EQ(bitmap.Pixel(10, 0), clBlack) << "outside the logical picture";
+}
+
+TEST_F(ScaledCanvasTest, CopyRect_FinePicture_ReachesTheDevicePixelForPixel) {
+    const TBitmap source = Checker();
+    ASSERT_EQ(source.Width(), 4);
+    // A plain copy, a raster operation and a copy of a part: each device pixel of the source lands on one
+    // device pixel of the target.
+    for (const TCopyMode mode : {TCopyMode::cmSrcCopy, TCopyMode::cmSrcInvert}) {
+        TBitmap target(4, 4, clBlack);
+        target.Canvas().CopyRect(Bounds(0, 0, 4, 4), source, Bounds(0, 0, 4, 4), mode);
+        const QImage& to = QtImage(target);
+        const QImage& from = QtImage(source);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                ASSERT_EQ(to.pixel(x, y), from.pixel(x, y)) << int(mode) << " at " << x << "," << y;
+    }
+    TBitmap target(4, 4, clBlack);
+    target.Canvas().CopyRect(Bounds(0, 0, 2, 2), source, Bounds(1, 1, 2, 2), TCopyMode::cmSrcCopy);
+    EXPECT_EQ(QtImage(target).pixel(0, 0), QtImage(source).pixel(2, 2));
+    EXPECT_EQ(QtImage(target).pixel(1, 0), QtImage(source).pixel(3, 2));
+    EXPECT_EQ(QtImage(target).pixel(4, 4), qRgb(0, 0, 0)) << "nothing beyond the logical part";
+}
+
+TEST_F(ScaledCanvasTest, CoarsePicture_IsResampledSmoothly_FinePictureDrawnAsItIs) {
+    // One black and one white logical pixel at ratio 1: on the finer device their border is blended.
+    TBitmap coarse;
+    {
+        QImage image(2, 1, QImage::Format_RGB32);
+        image.setPixel(0, 0, qRgb(0, 0, 0));
+        image.setPixel(1, 0, qRgb(255, 255, 255));
+        coarse.TakeImage(TImageData{image}, TPixelFormat::pf24bit);
+    }
+    TBitmap target(2, 1, clRed);
+    target.Canvas().Draw(0, 0, coarse);
+    const QImage& drawn = QtImage(target);
+    const int middle = qRed(drawn.pixel(1, 0)) + qRed(drawn.pixel(2, 0));
+    EXPECT_GT(middle, 0);
+    EXPECT_LT(middle, 2 * 255) << "the border of the enlarged pixels is blended";
+
+    TBitmap fine(4, 4, clBlack);
+    fine.Canvas().Draw(0, 0, Checker());
+    EXPECT_EQ(QtImage(fine), QtImage(Checker())) << "a picture of the device's resolution, pixel for pixel";
+}
+
+TEST_F(ScaledCanvasTest, Text_MeasuresAsOnAnUnscaledScreen) {
+    TFont font;
+    font.SetName("Arial");
+    font.SetHeight(-13);
+    TSize unscaled;
+    {
+        TScreenOverride single({.DevicePixelRatio = 1.0});
+        TBitmap bitmap(100, 20);
+        bitmap.Canvas().Font() = font;
+        unscaled = bitmap.Canvas().TextExtent("Gezond worden");
+    }
+    TBitmap bitmap(100, 20);
+    bitmap.Canvas().Font() = font;
+    EXPECT_EQ(bitmap.Canvas().TextExtent("Gezond worden"), unscaled);
+    bitmap.Canvas().Brush().SetStyle(TBrushStyle::bsClear);
+    bitmap.Canvas().TextOut(2, 2, "Gezond worden");
+    const QImage& image = QtImage(bitmap);
+    // Glyphs drawn at the device's resolution have ink on odd device columns and rows too.
+    bool oddInk = false;
+    for (int y = 1; y < image.height() && !oddInk; y += 2)
+        for (int x = 1; x < image.width() && !oddInk; x += 2)
+            oddInk = image.pixel(x, y) != image.pixel(x - 1, y - 1);
+    EXPECT_TRUE(oddInk);
+}
+
 } // namespace
 } // namespace orvalis

@@ -93,13 +93,17 @@ TEST_F(SkinsTest, Generate_EveryFileDecodesFromItsContentAtItsSize) {
             }
     EXPECT_EQ(formats, (std::set<QByteArray>{"png", "jpeg", "bmp"}));
 
-    const std::map<std::string, QSize> fixed{
-        {"skins/splash.png", {282, 282}},           {"skins/about.png", {325, 325}},
-        {"skins/scroll_up.png", {16, 16}},          {"skins/scroll_thumb.png", {16, 16}},
-        {"skins/scroll_down.png", {16, 16}},        {"program/I/T/citrus.png", {120, 90}},
-        {"program/I/T/peulvruchten.png", {120, 90}}, {"skins/splash@2x.png", {564, 564}},
-        {"skins/about@2x.png", {650, 650}},         {"skins/scroll_thumb@2x.png", {32, 32}},
-        {"program/I/T/vis@2x.png", {240, 180}}};
+    const std::map<std::string, QSize> fixed{{"skins/splash.png", {282, 282}},
+                                             {"skins/about.png", {325, 325}},
+                                             {"skins/scroll_up.png", {16, 16}},
+                                             {"skins/scroll_thumb.png", {16, 16}},
+                                             {"skins/scroll_down.png", {16, 16}},
+                                             {"program/I/T/citrus.png", {120, 90}},
+                                             {"program/I/T/peulvruchten.png", {120, 90}},
+                                             {"skins/splash@2x.png", {564, 564}},
+                                             {"skins/about@2x.png", {650, 650}},
+                                             {"skins/scroll_thumb@2x.png", {32, 32}},
+                                             {"program/I/T/vis@2x.png", {240, 180}}};
     for (const auto& [name, size] : fixed) {
         const QImage image(QString::fromStdString((root / name).string()));
         EXPECT_EQ(image.size(), size) << name;
@@ -119,7 +123,8 @@ double MeanDifference(const QImage& a, const QImage& b) {
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            sum +=
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
         }
     return sum / (3.0 * a.width() * a.height());
 }

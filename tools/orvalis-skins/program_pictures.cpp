@@ -3,6 +3,7 @@
 #include "orvalis-skins/drawing.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QRadialGradient>
 
@@ -24,12 +25,16 @@ QFont SansFont(int pixelSize, bool bold) {
     return f;
 }
 
+// The title is filled as an outline, centred in the rectangle: glyphs this large drawn as text come out with
+// other edge pixels once the font's glyphs are cached, and a build must write the same bytes every time.
 void ShadowedText(QPainter& p, const QRectF& r, const QString& text, const QFont& font) {
-    p.setFont(font);
-    p.setPen(design::TitleShadow);
-    p.drawText(r.translated(1.5, 1.5), Qt::AlignCenter, text);
-    p.setPen(design::Title);
-    p.drawText(r, Qt::AlignCenter, text);
+    const QFontMetricsF metrics(font);
+    const QPointF origin(r.center().x() - metrics.horizontalAdvance(text) / 2,
+                         r.center().y() + (metrics.ascent() - metrics.descent()) / 2);
+    QPainterPath outline;
+    outline.addText(origin, font, text);
+    p.fillPath(outline.translated(1.5, 1.5), design::TitleShadow);
+    p.fillPath(outline, design::Title);
 }
 
 void Wreath(QPainter& p, QPointF center, double radius, const TTheme& t, TRng& rng) {
