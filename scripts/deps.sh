@@ -16,6 +16,7 @@ packages=(
     cups printer-driver-cups-pdf poppler-utils   # printing tests: a PDF queue, and pdftotext to read it back
     xdg-utils                  # xdg-open: the desktop's browser for web links and the online help
     python3-pyatspi at-spi2-core dbus   # the screen-reader test: an AT-SPI client on the accessibility bus
+    x11-xserver-utils xdotool imagemagick   # the scaled-desktop test: X resources, clicks, screenshots
     "$@"
 )
 
