@@ -1,7 +1,9 @@
 // The markup renderer against QTextDocument, side by side on the same 65,535-byte topic:
 //   orvalis-bench-render [RUNS]
 // "render": laying out and painting the whole text into an image at the text width of the 1024x768 layout;
-// "scroll paint": one painting pass over the visible part at an offset deep in the text.
+// "scroll paint": one painting pass over the visible part at an offset deep in the text;
+// "render at ratio 2", "scroll paint at ratio 2": ours on an image of a screen that scales by 2 (twice the
+// pixels each way, the same logical layout) against ours at ratio 1.
 #include "controls/markup_layout.h"
 #include "platform/font.h"
 #include "platform/qt_canvas.h"
@@ -39,8 +41,8 @@ double Median(std::vector<double> v) {
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
-void Figure(const char* name, int runs, const std::function<void()>& ours,
-            const std::function<void()>& baseline) {
+void Figure(const char* name, int runs, const std::function<void()>& ours, const std::function<void()>& baseline,
+            const char* baselineName = "QTextDocument") {
     std::vector<double> a, b;
     ours();
     baseline();
@@ -49,7 +51,7 @@ void Figure(const char* name, int runs, const std::function<void()>& ours,
         b.push_back(TimeMs(baseline));
     }
     const double x = Median(a), y = Median(b);
-    std::printf("%s: ours %.2f ms, QTextDocument %.2f ms, ratio %.2f\n", name, x, y, x / y);
+    std::printf("%s: ours %.2f ms, %s %.2f ms, ratio %.2f\n", name, x, baselineName, y, x / y);
     std::fflush(stdout);
 }
 
@@ -223,6 +225,38 @@ int main(int argc, char** argv) {
             painter.translate(0, -offset);
             document.drawContents(&painter, QRectF(0, offset, TextWidth, ViewHeight));
         });
+
+    // On a screen that scales by 2: the same layout, drawn into images with twice the pixels each way, as
+    // the window's backing store is there.
+    auto scaledImage = [](int width, int height, double ratio) {
+        QImage image(int(width * ratio), int(height * ratio), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        return image;
+    };
+    auto render = [&](QImage& image) {
+        return [&] {
+            image.fill(Qt::white);
+            orvalis::QtCanvas canvas(&image);
+            int x = 0, y = 0;
+            layout.Invalidate();
+            layout.Run(text, canvas, orvalis::TMarkupPass::Measure, context, x, y, links);
+            layout.Run(text, canvas, orvalis::TMarkupPass::Paint, context, x, y, links);
+        };
+    };
+    QImage doubled = scaledImage(TextWidth, yMax, 2.0);
+    Figure("render at ratio 2", runs, render(doubled), render(ours), "at ratio 1");
+    auto scrollPaint = [&](QImage& image) {
+        return [&] {
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.translate(0, -offset);
+            orvalis::QtCanvas canvas(&painter);
+            const orvalis::TRect visible{0, offset, TextWidth, offset + ViewHeight};
+            layout.Run(text, canvas, orvalis::TMarkupPass::Paint, context, xMax, yMax, links, &visible);
+        };
+    };
+    QImage doubledView = scaledImage(TextWidth, ViewHeight, 2.0);
+    Figure("scroll paint at ratio 2", runs, scrollPaint(doubledView), scrollPaint(view), "at ratio 1");
     orvalis::ClearHyperLinks(links);
     return 0;
 }

@@ -94,7 +94,7 @@ double Median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s RUNS OURS BASELINE\n", argv[0]);
+        std::fprintf(stderr, "usage: %s RUNS OURS BASELINE [FIGURE]\n", argv[0]);
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -118,8 +118,9 @@ int main(int argc, char** argv) {
         basePeak.push_back(static_cast<double>(b.PeakKb) / 1024.0);
     }
     const double x = Median(ours), y = Median(base);
-    std::printf("startup: ours %.1f ms, baseline %.1f ms, ratio %.2f (peak memory: ours %.1f MB, baseline %.1f MB)\n",
-                x, y, x / y, Median(oursPeak), Median(basePeak));
+    const char* figure = argc > 4 ? argv[4] : "startup";
+    std::printf("%s: ours %.1f ms, baseline %.1f ms, ratio %.2f (peak memory: ours %.1f MB, baseline %.1f MB)\n",
+                figure, x, y, x / y, Median(oursPeak), Median(basePeak));
     XCloseDisplay(display);
     return 0;
 }

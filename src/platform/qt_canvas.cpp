@@ -117,6 +117,11 @@ struct QtCanvas::TQtFont {
     QFont Qt;
     QFontMetrics Metrics{QFont()};
     TFontWords* Words = nullptr;
+    // On a device finer than the logical pixels (a scaled screen), the glyphs of a word are placed by the
+    // font's own advances instead of the ones hinted to whole logical pixels, which the finer pixels would
+    // show as uneven gaps inside words. The words keep their hinted advance, so the layout is the one of an
+    // unscaled screen.
+    TFontWords* FineWords = nullptr;
 };
 
 // Words waiting to be drawn: one glyph run per font, all in one colour. Text is drawn in a single colour
@@ -127,6 +132,8 @@ struct QtCanvas::TPendingRun {
     // Underlined or struck-out words are gathered only while they follow each other on one line, as the
     // line under a run is drawn from its first glyph to its last.
     int Y = 0;
+    // The baseline's distance from the cell's top: the hinted font's ascent, also for fine words.
+    int Ascent = 0;
     int StartX = 0;
     int EndX = 0;
     QVector<quint32> Glyphs;
@@ -154,6 +161,11 @@ const QtCanvas::TQtFont& QtCanvas::CurrentFont(QPaintDevice* device) {
         f->Qt = ToQFont(Font());
         f->Metrics = device ? QFontMetrics(f->Qt, device) : QFontMetrics(f->Qt);
         f->Words = &TFontWords::For(f->Qt, device);
+        if (device && device->devicePixelRatio() != 1.0) {
+            QFont fine = f->Qt;
+            fine.setHintingPreference(QFont::PreferNoHinting);
+            f->FineWords = &TFontWords::For(fine, device);
+        }
         if (FQtFonts.size() == MaxFonts)
             FQtFonts.pop_back();
         FQtFonts.insert(FQtFonts.begin(), std::move(f));
@@ -195,7 +207,7 @@ void QtCanvas::DrawRuns(QPainter& p, std::span<TPendingRun> runs) {
         const QRawFont& raw = r.Words->RawFont();
         const int ascent = int(std::ceil(raw.ascent())), descent = int(std::ceil(raw.descent()));
         const int width = int(std::ceil(raw.maxCharWidth()));
-        QRect box(r.StartX, r.Y, std::max(r.EndX - r.StartX, 0), r.Words->Ascent() + descent);
+        QRect box(r.StartX, r.Y, std::max(r.EndX - r.StartX, 0), r.Ascent + descent);
         for (const QPointF& position : r.Positions) {
             const int x = int(std::floor(position.x())), y = int(std::floor(position.y()));
             box |= QRect(x, y - ascent, width, ascent + descent + 1);
@@ -221,7 +233,7 @@ void QtCanvas::DrawRun(QPainter& p, TPendingRun& r) {
     run.setRawFont(r.Words->RawFont());
     run.setGlyphIndexes(r.Glyphs);
     // Lines under or through the run start at the run's origin: the first word's baseline.
-    const QPointF origin(r.StartX, r.Y + r.Words->Ascent());
+    const QPointF origin(r.StartX, r.Y + r.Ascent);
     for (QPointF& position : r.Positions)
         position -= origin;
     run.setPositions(r.Positions);
@@ -285,8 +297,14 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
     // Gathering words touches no painter state; only drawing them does.
     const TQtFont& qtFont = CurrentFont(FPainter ? FPainter->device() : FTarget);
     if (Brush().Style() != TBrushStyle::bsSolid && !text.empty() && text.size() <= MaxCachedWordLength) {
-        const TShapedWord& word = qtFont.Words->Shaped(text);
+        TFontWords* words = qtFont.FineWords ? qtFont.FineWords : qtFont.Words;
+        const TShapedWord& word = words->Shaped(text);
         if (word.Drawable) {
+            // Fine words keep the baseline and the advance of the hinted ones: their glyphs are spread over
+            // the hinted advance.
+            const int advance = words == qtFont.Words ? word.Advance : qtFont.Words->Advance(text);
+            const int baselineShift = qtFont.Words->Ascent() - words->Ascent();
+            const double spread = word.Advance > 0 ? double(advance) / word.Advance : 1.0;
             const TColor color = Font().Color();
             if (!FBatch)
                 FBatch = std::make_unique<TTextBatch>();
@@ -294,7 +312,7 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
                 Flush();
             FBatch->Color = color;
             auto run = std::find_if(FBatch->Runs.begin(), FBatch->Runs.end(),
-                                    [&](const TPendingRun& r) { return r.Words == qtFont.Words; });
+                                    [&](const TPendingRun& r) { return r.Words == words; });
             if (run == FBatch->Runs.end()) {
                 // A text of very many fonts would make the search long: past a few, start afresh.
                 constexpr size_t MaxRuns = 16;
@@ -303,11 +321,11 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
                     FBatch->Runs.clear();
                 }
                 run = FBatch->Runs.emplace(FBatch->Runs.end());
-                run->Words = qtFont.Words;
+                run->Words = words;
+                run->Ascent = qtFont.Words->Ascent();
                 run->Glyphs.reserve(1024);
                 run->Positions.reserve(1024);
-            } else if (qtFont.Words->Decorated() && !run->Glyphs.isEmpty() &&
-                       (run->Y != y || run->EndX != x)) {
+            } else if (words->Decorated() && !run->Glyphs.isEmpty() && (run->Y != y || run->EndX != x)) {
                 QPainter& p = OpenPainter();
                 p.setPen(ToQColor(color));
                 DrawRuns(p, std::span(&*run, 1));
@@ -315,10 +333,10 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
             if (run->Glyphs.isEmpty())
                 run->StartX = x;
             run->Y = y;
-            run->EndX = x + word.Advance;
+            run->EndX = x + advance;
             run->Glyphs += word.Glyphs;
             for (const QPointF& position : word.Positions)
-                run->Positions.append(position + QPointF(x, y));
+                run->Positions.append(QPointF(x + position.x() * spread, y + baselineShift + position.y()));
             FBatch->Pending = true;
             return;
         }

@@ -31,8 +31,8 @@ TFontWords& TFontWords::For(const QFont& font, QPaintDevice* device) {
     auto& fonts = Fonts();
     const int dpiX = device ? device->logicalDpiX() : 0;
     const int dpiY = device ? device->logicalDpiY() : 0;
-    const std::string key =
-        font.key().toStdString() + "@" + std::to_string(dpiX) + "x" + std::to_string(dpiY);
+    const std::string key = font.key().toStdString() + "@" + std::to_string(dpiX) + "x" +
+                            std::to_string(dpiY) + "#" + std::to_string(int(font.hintingPreference()));
     auto& entry = fonts[key];
     if (!entry)
         entry = std::make_unique<TFontWords>(font, device);
