@@ -41,8 +41,8 @@ double Median(std::vector<double> v) {
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
-void Figure(const char* name, int runs, const std::function<void()>& ours, const std::function<void()>& baseline,
-            const char* baselineName = "QTextDocument") {
+void Figure(const char* name, int runs, const std::function<void()>& ours,
+            const std::function<void()>& baseline, const char* baselineName = "QTextDocument") {
     std::vector<double> a, b;
     ours();
     baseline();
@@ -165,26 +165,39 @@ int main(int argc, char** argv) {
     std::printf("  text %zu bytes; ours %d px high, %d links; QTextDocument %d px high\n", text.size(), yMax,
                 links.Count(), docHeight);
 
-    Figure(
-        "render", runs,
-        [&] {
-            ours.fill(Qt::white);
-            orvalis::QtCanvas canvas(&ours);
+    // Our whole render into an image, and one painting pass over the view at the offset.
+    auto render = [&](QImage& image) {
+        return [&, target = &image] {
+            target->fill(Qt::white);
+            orvalis::QtCanvas canvas(target);
             int x = 0, y = 0;
             layout.Invalidate();
             layout.Run(text, canvas, orvalis::TMarkupPass::Measure, context, x, y, links);
             layout.Run(text, canvas, orvalis::TMarkupPass::Paint, context, x, y, links);
-        },
-        [&] {
-            theirs.fill(Qt::white);
-            QTextDocument doc;
-            doc.setDefaultFont(qfont);
-            doc.setDocumentMargin(2);
-            doc.setHtml(html);
-            doc.setTextWidth(TextWidth);
-            QPainter painter(&theirs);
-            doc.drawContents(&painter);
-        });
+        };
+    };
+    const int offset = std::max(0, std::min(yMax, docHeight) * 3 / 4);
+    auto scrollPaint = [&](QImage& image) {
+        return [&, target = &image] {
+            target->fill(Qt::white);
+            QPainter painter(target);
+            painter.translate(0, -offset);
+            orvalis::QtCanvas canvas(&painter);
+            const orvalis::TRect visible{0, offset, TextWidth, offset + ViewHeight};
+            layout.Run(text, canvas, orvalis::TMarkupPass::Paint, context, xMax, yMax, links, &visible);
+        };
+    };
+
+    Figure("render", runs, render(ours), [&] {
+        theirs.fill(Qt::white);
+        QTextDocument doc;
+        doc.setDefaultFont(qfont);
+        doc.setDocumentMargin(2);
+        doc.setHtml(html);
+        doc.setTextWidth(TextWidth);
+        QPainter painter(&theirs);
+        doc.drawContents(&painter);
+    });
 
     // Where our time goes: filling the image (both sides pay it), the measuring pass, the painting pass.
     {
@@ -207,24 +220,13 @@ int main(int argc, char** argv) {
     }
 
     // Deep in the text: the kept layout and the document both draw only what shows.
-    const int offset = std::max(0, std::min(yMax, docHeight) * 3 / 4);
     QImage view(TextWidth, ViewHeight, QImage::Format_RGB32);
-    Figure(
-        "scroll paint", runs,
-        [&] {
-            view.fill(Qt::white);
-            QPainter painter(&view);
-            painter.translate(0, -offset);
-            orvalis::QtCanvas canvas(&painter);
-            const orvalis::TRect visible{0, offset, TextWidth, offset + ViewHeight};
-            layout.Run(text, canvas, orvalis::TMarkupPass::Paint, context, xMax, yMax, links, &visible);
-        },
-        [&] {
-            view.fill(Qt::white);
-            QPainter painter(&view);
-            painter.translate(0, -offset);
-            document.drawContents(&painter, QRectF(0, offset, TextWidth, ViewHeight));
-        });
+    Figure("scroll paint", runs, scrollPaint(view), [&] {
+        view.fill(Qt::white);
+        QPainter painter(&view);
+        painter.translate(0, -offset);
+        document.drawContents(&painter, QRectF(0, offset, TextWidth, ViewHeight));
+    });
 
     // On a screen that scales by 2: the same layout, drawn into images with twice the pixels each way, as
     // the window's backing store is there.
@@ -233,28 +235,8 @@ int main(int argc, char** argv) {
         image.setDevicePixelRatio(ratio);
         return image;
     };
-    auto render = [&](QImage& image) {
-        return [&] {
-            image.fill(Qt::white);
-            orvalis::QtCanvas canvas(&image);
-            int x = 0, y = 0;
-            layout.Invalidate();
-            layout.Run(text, canvas, orvalis::TMarkupPass::Measure, context, x, y, links);
-            layout.Run(text, canvas, orvalis::TMarkupPass::Paint, context, x, y, links);
-        };
-    };
     QImage doubled = scaledImage(TextWidth, yMax, 2.0);
     Figure("render at ratio 2", runs, render(doubled), render(ours), "at ratio 1");
-    auto scrollPaint = [&](QImage& image) {
-        return [&] {
-            image.fill(Qt::white);
-            QPainter painter(&image);
-            painter.translate(0, -offset);
-            orvalis::QtCanvas canvas(&painter);
-            const orvalis::TRect visible{0, offset, TextWidth, offset + ViewHeight};
-            layout.Run(text, canvas, orvalis::TMarkupPass::Paint, context, xMax, yMax, links, &visible);
-        };
-    };
     QImage doubledView = scaledImage(TextWidth, ViewHeight, 2.0);
     Figure("scroll paint at ratio 2", runs, scrollPaint(doubledView), scrollPaint(view), "at ratio 1");
     orvalis::ClearHyperLinks(links);
