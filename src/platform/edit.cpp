@@ -54,6 +54,12 @@ TEdit::TEdit(TWinControl* parent) : TControl(parent, std::make_unique<TEditWidge
             OnChange(this);
     });
     SetBounds(0, 0, 121, 21);
+    w->setFont(ToQFont(Font()));
+}
+
+void TEdit::Changed() {
+    EditOf(*this)->setFont(ToQFont(Font()));
+    TControl::Changed();
 }
 
 std::string TEdit::Text() const {

@@ -20,6 +20,10 @@ public:
     void SetBorderStyle(TBorderStyle value);
 
     TNotifyEvent OnChange;
+
+protected:
+    // The field shows its text in the control's font, so it grows with the window's scaling as labels do.
+    void Changed() override;
 };
 
 } // namespace orvalis
