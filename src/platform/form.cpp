@@ -28,8 +28,14 @@ protected:
             return false;
         switch (event->type()) {
         case QEvent::Show:
-            if (FForm.OnShow)
+            // The window system shows a window again when it comes back from the task bar; that is no
+            // new showing of the form.
+            if (!event->spontaneous() && FForm.OnShow)
                 FForm.OnShow(&FForm);
+            break;
+        case QEvent::Hide:
+            // A hidden or minimised window has lost the pointer, whatever the window system reports.
+            FForm.LeaveHover();
             break;
         case QEvent::WindowStateChange: {
             const auto* change = static_cast<QWindowStateChangeEvent*>(event);

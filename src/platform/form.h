@@ -43,7 +43,7 @@ public:
     void Paint(TCanvas& canvas) override;
 
     std::function<void(TObject* Sender, bool& CanClose)> OnCloseQuery;
-    // Raised each time the window is shown.
+    // Raised each time the program shows the window, not when a minimised window is restored.
     TNotifyEvent OnShow;
     // Raised when the window loses the activation (the reader clicked another window).
     TNotifyEvent OnDeactivate;
