@@ -512,7 +512,7 @@ void TWinControl::ParentChanged() {
 }
 
 void TWinControl::AlignControls() {
-    TRect rest = ClientRect();
+    TRect rest = AlignArea();
     for (TAlign pass : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
         for (TControl* c : FControls) {
             if (c->FAlign != pass || !c->FVisible)

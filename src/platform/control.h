@@ -284,6 +284,8 @@ public:
 protected:
     TWinControl(TWinControl* parent, std::unique_ptr<QWidget> widget);
     void ParentChanged() override;
+    // The area the aligned children share: the client rectangle, less what the control covers itself.
+    virtual TRect AlignArea() const { return ClientRect(); }
     // A child moved or was resized.
     virtual void ControlBoundsChanged(TControl*) {}
 
