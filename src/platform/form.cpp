@@ -7,9 +7,13 @@
 #include <QApplication>
 #include <QBackingStore>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
@@ -182,6 +186,21 @@ void TForm::BringToFront() {
     Widget()->activateWindow();
 }
 
+void TForm::PaintOnScreen() {
+    QWidget* w = Widget();
+    if (!w->isVisible())
+        return;
+    constexpr int MaxWaitMilliseconds = 1000;
+    const QDeadlineTimer deadline(MaxWaitMilliseconds);
+    // A window is mapped some time after it is shown, and only a mapped window keeps what is painted.
+    while (w->windowHandle() && !w->windowHandle()->isExposed() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    w->repaint();
+    QGuiApplication::sync();
+}
+
 void TForm::Close() {
     bool canClose = true;
     if (OnCloseQuery)
@@ -256,6 +275,10 @@ void TApplication::Terminate() {
 
 void TApplication::ProcessMessages() {
     QCoreApplication::processEvents();
+}
+
+void TApplication::WhenIdle(TControl* owner, std::function<void()> action) {
+    QTimer::singleShot(0, owner->Widget(), std::move(action));
 }
 
 // Without a main form there is no window to change; the handlers still hear of the request.
