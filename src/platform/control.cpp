@@ -183,8 +183,9 @@ protected:
         FWheelRest += e->angleDelta().y();
         const int notches = FWheelRest / 120;
         FWheelRest %= 120;
+        // Part of a notch goes on to the parent, which may scroll by it (a scroll box under a text).
         if (notches == 0) {
-            e->accept();
+            e->ignore();
             return;
         }
         const TPaintBatch batch;
