@@ -181,12 +181,13 @@ void TMainForm::LoadBackground(const std::string& stem, TBackground& target) {
 void TMainForm::FormShow(TObject*) {
     FreeIntroForm();
     // The intro page shows no printing, and asking the system for its printers loads its print support,
-    // the longest step of the start and 3 MB: the first page that can print asks.
+    // the longest step of the start and 3 MB: the window asks once it is on the screen, at the first idle
+    // moment, or earlier when the reader opens a page that can print before then.
     FPrinterCheckDeferred = true;
     ResetBtnClick(this);
     BtnMouseIn(DisclaimerIntroBtn);
     FPrinterCheckDeferred = false;
-    FPrinterCheckedAt.reset();
+    Application().WhenIdle(this, [this] { PrinterInstalled(); });
     // The keyboard starts where reading starts, not at the header's first button (its frame shows only once
     // a key is pressed).
     FFocusedPage = MainPages->ActivePage();
@@ -222,6 +223,11 @@ void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
     Application().ProcessMessages();
     ShowAboutBox();
     Application().ProcessMessages();
+    // Nothing is painted during the pause, so the farewell is painted on the screen before it.
+    if (TAboutBox* box = AboutBox())
+        box->PaintOnScreen();
+    if (OnFarewellPause)
+        OnFarewellPause(this);
     std::this_thread::sleep_for(FarewellPause);
     if (TAboutBox* box = AboutBox())
         box->Close();

@@ -60,6 +60,8 @@ public:
     // The pause that ends the close query and keeps the farewell on screen; tests that close the window set
     // it to zero.
     std::chrono::milliseconds FarewellPause{2000};
+    // Raised as the pause begins, with the farewell on the screen.
+    TNotifyEvent OnFarewellPause;
     void FormMinimize(TObject* Sender);
     void FormRestore(TObject* Sender);
     // A second copy of the program asked this one to come to the front.
@@ -224,10 +226,9 @@ private:
         TPicture Picture;
     };
     std::map<std::string, TLoadedPicture> FLoadedPictures;
-    // Whether the system has a printer, asked at most once in a short while.
+    // Whether the system has a printer; asked once, not while the window is first shown.
     bool PrinterInstalled();
-    std::optional<std::chrono::steady_clock::time_point> FPrinterCheckedAt;
-    bool FPrinterInstalled = false;
+    std::optional<bool> FPrinterInstalled;
     bool FPrinterCheckDeferred = false;
     // Binds the navigation and feedback handlers to the controls.
     void BindHandlers();

@@ -215,19 +215,13 @@ void TMainForm::UpdateStatus(TObject*) {
     FocusNewPage();
 }
 
-// Asking the printing system for its printers takes a round trip to it; one navigation step refreshes the
-// window several times, so the answer is kept for a moment. A printer added or removed shows on the next
-// step after that.
+// The printing system is asked for its printers once: the answer holds while the program runs.
 bool TMainForm::PrinterInstalled() {
-    constexpr auto KeptFor = std::chrono::seconds(2);
-    const auto now = std::chrono::steady_clock::now();
     if (FPrinterCheckDeferred)
-        return FPrinterInstalled;
-    if (!FPrinterCheckedAt || now - *FPrinterCheckedAt >= KeptFor) {
+        return false;
+    if (!FPrinterInstalled)
         FPrinterInstalled = !Printer().Printers().empty();
-        FPrinterCheckedAt = now;
-    }
-    return FPrinterInstalled;
+    return *FPrinterInstalled;
 }
 
 void TMainForm::MinimizeBtnClick(TObject*) {

@@ -35,6 +35,11 @@ void SetStyle(TFont& font, TFontStyle style, bool on) {
     font.SetStyle(font.Style().Set(style, on));
 }
 
+// Marks that close what comes before them and so never begin a line after a tag.
+bool IsGluedPunctuation(char c) {
+    return std::string_view(",.;:!?)'\"").find(c) != std::string_view::npos;
+}
+
 int StyleCounter(const TFont& font, TFontStyle style) {
     return font.Style().Has(style) ? 1 : 0;
 }
@@ -185,11 +190,17 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
         SetStyle(font, TFontStyle::fsUnderline, underline != 0);
     };
 
-    // Measures the word in the current font, wraps the line when it does not fit, and draws it.
+    // A word that begins right after a recognised tag, without a space between.
+    bool afterTag = false;
+    // Measures the word in the current font, wraps the line when it does not fit, and draws it. A word
+    // glued to the tag before it that begins with punctuation (the comma after a link) belongs to the
+    // word before it: it stays on the line as long as it fits in the control's full width.
     auto emit = [&]() -> int {
         currentFont();
         const int w = word.empty() ? 0 : canvas.TextWidth(word);
-        if (x + w > limit) {
+        const bool glued = afterTag && !word.empty() && IsGluedPunctuation(word.front());
+        afterTag = false;
+        if (x + w > (glued ? double(c.Width) : limit)) {
             if (link != 0 && hyperLinks.Count() > 0) {
                 // A link that runs over the line end gets one area per line.
                 std::string href = lastArea()->HRef;
@@ -334,6 +345,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
             }
             word.clear();
             tag(kind, token);
+            afterTag = true;
             i = end - 1;
         } else if (ch == '\n' && i > 0 && text[i - 1] == '\r') {
             if (!hidden) {

@@ -213,19 +213,33 @@ void GCustomTextControl::MouseMove(TShiftState shift, int x, int y) {
         if (track > 0)
             SetTopIndex(std::clamp(RoundHalfEven(double(n - 1) * (y - FScrollWidth) / track), 0, n - 1));
     }
-    if (FHotable) {
-        // The hot row is the row under the pointer unless it is the selected one; none while a scroll
-        // bar part is held, over the scroll bar's column, or below the last row.
-        int hot = -1;
-        const TRect rows{0, 0, Width() - FScrollWidth, Height()};
-        if (FScrollState == TListScrollState::lsNone && rows.Contains({x, y})) {
-            const int i = ItemAtPos({x, y}, true);
-            if (i >= 0 && i < n && i != FItemIndex)
-                hot = i;
-        }
-        SetHotIndex(hot);
-    }
+    if (FHotable)
+        SetHotIndex(HotIndexAt(x, y));
     GGraphicControl::MouseMove(shift, x, y);
+}
+
+int GCustomTextControl::HotIndexAt(int x, int y) const {
+    const TRect rows{0, 0, Width() - FScrollWidth, Height()};
+    if (FScrollState != TListScrollState::lsNone || !rows.Contains({x, y}))
+        return -1;
+    const int i = ItemAtPos({x, y}, true);
+    return i >= 0 && i < FItems.Count() && i != FItemIndex ? i : -1;
+}
+
+bool GCustomTextControl::MouseWheel(int notches, TShiftState shift, int x, int y) {
+    const int n = FItems.Count();
+    if (n == 0 || notches == 0)
+        return GGraphicControl::MouseWheel(notches, shift, x, y);
+    constexpr int RowsPerNotch = 3;
+    constexpr int FewRows = 6;
+    const int shown = FItemHeight > 0 ? Height() / FItemHeight : 0;
+    const int step = shown < FewRows ? PageRows() : RowsPerNotch;
+    // The same range as the scroll bar's buttons: from the first row to the last row at the top.
+    const int64_t target = int64_t(std::max(FTopIndex, 0)) - int64_t(notches) * step;
+    SetTopIndex(int(std::clamp<int64_t>(target, 0, n - 1)));
+    if (FHotable)
+        SetHotIndex(HotIndexAt(x, y));
+    return true;
 }
 
 void GCustomTextControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {

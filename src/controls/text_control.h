@@ -125,6 +125,9 @@ public:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseOut() override;
+    // The wheel scrolls the list as it scrolls a text: three rows a notch, a page in a list that shows
+    // fewer than six rows. The selection stays; the hot row follows the pointer.
+    bool MouseWheel(int notches, TShiftState shift, int x, int y) override;
     // Up, Down, Home, End, Page Up and Page Down move the selected line, keep it in view and raise
     // OnSelect.
     void KeyDown(int& key, TShiftState shift) override;
@@ -140,6 +143,9 @@ private:
     // The scroll step of the part the mouse went down on; one per press.
     void ScrollStep();
     int PageRows() const;
+    // The row the pointer makes hot: under it unless selected; none while a scroll bar part is held, over
+    // the scroll bar's column, or below the last row.
+    int HotIndexAt(int x, int y) const;
     void SetHotIndex(int value) { SetProperty(FHotIndex, value, &GCustomTextControl::PaintNow); }
     void PaintNow() { Repaint(); }
 

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 
@@ -23,6 +24,58 @@ TMouseButton ButtonOf(Qt::MouseButton b) {
     return b == Qt::RightButton    ? TMouseButton::mbRight
            : b == Qt::MiddleButton ? TMouseButton::mbMiddle
                                    : TMouseButton::mbLeft;
+}
+
+bool IsWithin(const TControl* control, const TControl* container) {
+    for (const TControl* c = control; c; c = c->Parent())
+        if (c == container)
+            return true;
+    return false;
+}
+
+// The controls the pointer is in, outermost first. The window system does not always report a leave (a
+// fast move out of the window, a pop-up taking the pointer), so a control is also left when the pointer
+// enters a control outside it, and every control of a window when the window loses the pointer.
+std::vector<TControl*>& Hovered() {
+    static std::vector<TControl*> controls;
+    return controls;
+}
+
+// Leaves the hovered controls inside the container (the container itself when `self`), innermost first.
+void LeaveHovered(const TControl* container, bool self) {
+    std::vector<TControl*>& hovered = Hovered();
+    for (size_t i = hovered.size(); i-- > 0;) {
+        if (i >= hovered.size())
+            continue;
+        TControl* control = hovered[i];
+        if (!IsWithin(control, container) || (!self && control == container))
+            continue;
+        hovered.erase(hovered.begin() + static_cast<std::ptrdiff_t>(i));
+        control->MouseLeave();
+    }
+}
+
+void EnterControl(TControl& control) {
+    std::vector<TControl*>& hovered = Hovered();
+    for (size_t i = hovered.size(); i-- > 0;) {
+        if (i >= hovered.size() || IsWithin(&control, hovered[i]))
+            continue;
+        TControl* outside = hovered[i];
+        hovered.erase(hovered.begin() + static_cast<std::ptrdiff_t>(i));
+        outside->MouseLeave();
+    }
+    if (std::find(hovered.begin(), hovered.end(), &control) == hovered.end())
+        hovered.push_back(&control);
+    control.MouseEnter();
+}
+
+// A leave the window system reports reaches the control even when it was not seen entering (a control
+// shown under the pointer as if entered).
+void LeaveControl(TControl& control) {
+    LeaveHovered(&control, false);
+    std::vector<TControl*>& hovered = Hovered();
+    hovered.erase(std::remove(hovered.begin(), hovered.end(), &control), hovered.end());
+    control.MouseLeave();
 }
 
 // The widget under a control: it hands paints and mouse reports to the control.
@@ -119,16 +172,32 @@ protected:
     }
     void enterEvent(QEnterEvent*) override {
         const TPaintBatch batch;
-        FControl.MouseEnter();
+        EnterControl(FControl);
     }
     void leaveEvent(QEvent*) override {
         const TPaintBatch batch;
-        FControl.MouseLeave();
+        LeaveControl(FControl);
+    }
+    void wheelEvent(QWheelEvent* e) override {
+        // Notches of 120 eighths of a degree; a fine-grained wheel adds up until it makes a whole one.
+        FWheelRest += e->angleDelta().y();
+        const int notches = FWheelRest / 120;
+        FWheelRest %= 120;
+        // Part of a notch goes on to the parent, which may scroll by it (a scroll box under a text).
+        if (notches == 0) {
+            e->ignore();
+            return;
+        }
+        const TPaintBatch batch;
+        const QPoint p = e->position().toPoint();
+        if (!FControl.MouseWheel(notches, ShiftOf(e->modifiers(), e->buttons()), p.x(), p.y()))
+            e->ignore();
     }
 
 private:
     TControl& FControl;
     bool FPressedInside = false;
+    int FWheelRest = 0;
 };
 bool GKeyboardCues = false;
 
@@ -189,6 +258,13 @@ TControl::~TControl() {
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     }
     FFont.OnChange = nullptr;
+    std::vector<TControl*>& hovered = Hovered();
+    hovered.erase(std::remove(hovered.begin(), hovered.end(), this), hovered.end());
+}
+
+void TControl::LeaveHover() {
+    const TPaintBatch batch;
+    LeaveHovered(this, true);
 }
 
 QWidget* TControl::Widget() const {
@@ -437,7 +513,7 @@ void TWinControl::ParentChanged() {
 }
 
 void TWinControl::AlignControls() {
-    TRect rest = ClientRect();
+    TRect rest = AlignArea();
     for (TAlign pass : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
         for (TControl* c : FControls) {
             if (c->FAlign != pass || !c->FVisible)

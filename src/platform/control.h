@@ -192,8 +192,15 @@ public:
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void Click();
     virtual void DblClick();
+    // Every MouseEnter is matched by one MouseLeave.
     virtual void MouseEnter() {}
     virtual void MouseLeave() {}
+    // The mouse wheel turned by whole notches (positive away from the reader) over the point; answers
+    // whether the control used it, else the control's parent hears of it.
+    virtual bool MouseWheel(int /*notches*/, TShiftState /*shift*/, int /*x*/, int /*y*/) { return false; }
+    // For the platform layer: the pointer is no longer in the control nor in any it holds (its window was
+    // left or hidden); the ones it was in hear MouseLeave.
+    void LeaveHover();
     // A key pressed while the control has the focus: raises OnKeyDown. A descendant that uses the key sets
     // it to 0; a key left non-zero goes on to the control's parent.
     virtual void KeyDown(int& key, TShiftState shift);
@@ -277,6 +284,8 @@ public:
 protected:
     TWinControl(TWinControl* parent, std::unique_ptr<QWidget> widget);
     void ParentChanged() override;
+    // The area the aligned children share: the client rectangle, less what the control covers itself.
+    virtual TRect AlignArea() const { return ClientRect(); }
     // A child moved or was resized.
     virtual void ControlBoundsChanged(TControl*) {}
 

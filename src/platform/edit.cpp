@@ -54,6 +54,19 @@ TEdit::TEdit(TWinControl* parent) : TControl(parent, std::make_unique<TEditWidge
             OnChange(this);
     });
     SetBounds(0, 0, 121, 21);
+    ApplyFont();
+}
+
+void TEdit::Changed() {
+    ApplyFont();
+    TControl::Changed();
+}
+
+void TEdit::ApplyFont() {
+    QFont font = ToQFont(Font());
+    // The field keeps the smoothed text of its own widget: unsmoothed, it draws otherwise on 16-bit screens.
+    font.setStyleStrategy(QFont::PreferDefault);
+    EditOf(*this)->setFont(font);
 }
 
 std::string TEdit::Text() const {

@@ -20,6 +20,13 @@ public:
     void SetBorderStyle(TBorderStyle value);
 
     TNotifyEvent OnChange;
+
+protected:
+    // The field shows its text in the control's font, so it grows with the window's scaling as labels do.
+    void Changed() override;
+
+private:
+    void ApplyFont();
 };
 
 } // namespace orvalis

@@ -7,9 +7,13 @@
 #include <QApplication>
 #include <QBackingStore>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QThread>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
@@ -28,8 +32,14 @@ protected:
             return false;
         switch (event->type()) {
         case QEvent::Show:
-            if (FForm.OnShow)
+            // The window system shows a window again when it comes back from the task bar; that is no
+            // new showing of the form.
+            if (!event->spontaneous() && FForm.OnShow)
                 FForm.OnShow(&FForm);
+            break;
+        case QEvent::Hide:
+            // A hidden or minimised window has lost the pointer, whatever the window system reports.
+            FForm.LeaveHover();
             break;
         case QEvent::WindowStateChange: {
             const auto* change = static_cast<QWindowStateChangeEvent*>(event);
@@ -176,6 +186,21 @@ void TForm::BringToFront() {
     Widget()->activateWindow();
 }
 
+void TForm::PaintOnScreen() {
+    QWidget* w = Widget();
+    if (!w->isVisible())
+        return;
+    constexpr int MaxWaitMilliseconds = 1000;
+    const QDeadlineTimer deadline(MaxWaitMilliseconds);
+    // A window is mapped some time after it is shown, and only a mapped window keeps what is painted.
+    while (w->windowHandle() && !w->windowHandle()->isExposed() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    w->repaint();
+    QGuiApplication::sync();
+}
+
 void TForm::Close() {
     bool canClose = true;
     if (OnCloseQuery)
@@ -250,6 +275,10 @@ void TApplication::Terminate() {
 
 void TApplication::ProcessMessages() {
     QCoreApplication::processEvents();
+}
+
+void TApplication::WhenIdle(TControl* owner, std::function<void()> action) {
+    QTimer::singleShot(0, owner->Widget(), std::move(action));
 }
 
 // Without a main form there is no window to change; the handlers still hear of the request.

@@ -32,6 +32,10 @@ public:
     void ShowWindow();
     void HideWindow();
     void BringToFront();
+    // Paints the shown window on the screen now, once the window system has put it there (waiting for that
+    // at most a second, handling no input meanwhile): for a window that must be seen while the program
+    // pauses.
+    void PaintOnScreen();
     // Asks OnCloseQuery, then hides the window when allowed. A close request of the window system (the
     // window manager's close button, a key) comes here too.
     void Close();
@@ -43,7 +47,7 @@ public:
     void Paint(TCanvas& canvas) override;
 
     std::function<void(TObject* Sender, bool& CanClose)> OnCloseQuery;
-    // Raised each time the window is shown.
+    // Raised each time the program shows the window, not when a minimised window is restored.
     TNotifyEvent OnShow;
     // Raised when the window loses the activation (the reader clicked another window).
     TNotifyEvent OnDeactivate;
@@ -90,6 +94,8 @@ public:
     void Terminate();
     // Handles the window system's pending messages and returns.
     void ProcessMessages();
+    // Runs the action once, when the messages pending now have been handled, unless the owner is gone.
+    void WhenIdle(TControl* owner, std::function<void()> action);
     // Minimises the main form; Restore brings a minimised main form back to its normal state.
     void Minimize();
     void Restore();

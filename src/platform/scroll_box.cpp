@@ -161,6 +161,18 @@ TSize TScrollBox::ContentSize() const {
     return size;
 }
 
+// The bar is shown when the children reach below the box, the horizontal one never taking its place; the
+// area is worked out from the children, not read from the view, so that it holds before the box is shown
+// and before the bar is laid out.
+TRect TScrollBox::AlignArea() const {
+    const QScrollArea* area = AreaOf(*this);
+    const Qt::ScrollBarPolicy policy = area->verticalScrollBarPolicy();
+    const bool bar =
+        policy == Qt::ScrollBarAlwaysOn || (policy == Qt::ScrollBarAsNeeded && ContentSize().cy > Height());
+    const int barWidth = bar ? area->verticalScrollBar()->sizeHint().width() : 0;
+    return {0, 0, std::max(Width() - barWidth, 0), Height()};
+}
+
 void TScrollBox::ControlBoundsChanged(TControl*) {
     const TSize size = ContentSize();
     FContent->resize(size.cx, size.cy);
@@ -173,7 +185,8 @@ void TScrollBox::ControlBoundsChanged(TControl*) {
 void TScrollBox::UpdateOpacity() {
     const QScrollArea* area = AreaOf(*this);
     const QWidget* view = area->viewport();
-    const QRect reach(0, 0, std::max(view->width(), FContent->width()), std::max(view->height(), FContent->height()));
+    const QRect reach(0, 0, std::max(view->width(), FContent->width()),
+                      std::max(view->height(), FContent->height()));
     bool covered = false;
     for (TControl* child : Controls())
         if (child->Visible() && child->Widget()->testAttribute(Qt::WA_OpaquePaintEvent) &&

@@ -44,6 +44,8 @@ public:
 
 protected:
     void ControlBoundsChanged(TControl* child) override;
+    // Aligned children end where the vertical scroll bar begins, while the children reach below the box.
+    TRect AlignArea() const override;
 
 private:
     void InvalidateChildren();

@@ -96,19 +96,33 @@ private:
     TPrinter* FPreviousPrinter = nullptr;
 };
 
-// Asking for the printers loads the system's print support, the longest step of the start: the intro page
-// shows no printing, so the window asks when the reader first enters the book, and shows "Afdrukken" then.
-TEST_F(PrintWindowTest, Start_AsksForThePrintersWhenTheBookIsEntered) {
+// Asking for the printers loads the system's print support, the longest step of the start: the window asks
+// once it is shown, at the first idle moment, and "Afdrukken" is there on the first topic shown.
+TEST_F(PrintWindowTest, Start_AsksForThePrintersOnceAtTheFirstIdleMoment) {
     CountingPrinter counting;
     counting.Installed = {"PDF"};
     SetPrinter(&counting);
     Form = std::make_unique<TMainForm>();
     Form->ShowWindow();
+    EXPECT_EQ(counting.Asked, 0) << "not while the window is first shown";
     Application().ProcessMessages();
-    EXPECT_EQ(counting.Asked, 0) << "not for the intro page";
-    Click(Form->EntryIntroBtn);
     EXPECT_EQ(counting.Asked, 1);
+    Click(Form->EntryIntroBtn);
+    EXPECT_TRUE(Form->MainTextPrintBtn->Visible()) << "on the first topic shown";
+    Click(Form->Entry2Btn);
+    Click(Form->Entry1Btn);
+    EXPECT_EQ(counting.Asked, 1) << "asked once";
+
+    // A reader quicker than the first idle moment is asked for at the first topic.
+    Form.reset();
+    counting.Asked = 0;
+    Form = std::make_unique<TMainForm>();
+    Form->ShowWindow();
+    Click(Form->EntryIntroBtn);
     EXPECT_TRUE(Form->MainTextPrintBtn->Visible());
+    Application().ProcessMessages();
+    EXPECT_EQ(counting.Asked, 1);
+    Form.reset();
     SetPrinter(&Printer);
 }
 

@@ -105,6 +105,22 @@ TEST_F(MarkupLayoutTest, Wrap_AtNinetyFivePercentExactly) {
     EXPECT_EQ(Paint(text)[1], "TextOut(2,16,\"x\")");
 }
 
+// A link of 22 letters ends at 178: a comma glued to its closing tag stays on the line within the full
+// width of 200, beyond the wrap limit of 190; the words after it wrap as before.
+TEST_F(MarkupLayoutTest, PunctuationGluedToATag_StaysOnTheLineWithinTheFullWidth) {
+    const std::string link = "<A HREF=p>" + std::string(22, 'a') + "</A>";
+    EXPECT_EQ(Paint(link + ", maar"), (Calls{"TextOut(2,0,\"" + std::string(22, 'a') + "\")",
+                                             "TextOut(178,0,\", \")", "TextOut(2,16,\"maar\")"}));
+    for (char mark : std::string(",.;:!?)'\""))
+        EXPECT_EQ(Paint(link + mark + " x")[1], "TextOut(178,0,\"" + std::string(1, mark) + " \")") << mark;
+    EXPECT_EQ(Paint("<B>" + std::string(22, 'a') + "</B>. x")[1], "TextOut(178,0,\". \")") << "any tag";
+
+    // Wrapped as the rest: beyond the full width, a letter after a tag, punctuation after a space.
+    EXPECT_EQ(Paint(link + ",,,, x")[1], "TextOut(2,16,\",,,, \")");
+    EXPECT_EQ(Paint(link + "xy z")[1], "TextOut(2,16,\"xy \")");
+    EXPECT_EQ(Paint(std::string(22, 'a') + " ,x")[1], "TextOut(2,16,\",x\")");
+}
+
 TEST_F(MarkupLayoutTest, OverWideWord_LeavesEmptyLineAndOverruns) {
     const std::string wide(30, 'w');
     EXPECT_EQ(Paint("kort " + wide + " na"),

@@ -2,6 +2,9 @@
 #include "platform/paths.h"
 #include "platform/resources.h"
 
+#include <QApplication>
+#include <QImage>
+#include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -42,6 +45,36 @@ TEST(Application, MinimizeAndRestore_ReportEachChangeOnce) {
     Application().OnMinimize = nullptr;
     Application().OnRestore = nullptr;
     Application().SetMainForm(nullptr);
+}
+
+// Nothing is painted while the program pauses, so a window that must be seen then is painted on the
+// screen before: what the window system shows of it is its colour, before any message is handled.
+TEST(Form, PaintOnScreen_PaintsTheJustShownWindowWithoutTheMessageLoop) {
+    TForm form;
+    form.SetBorderStyle(TFormBorderStyle::bsNone);
+    form.SetBounds(0, 0, 60, 40);
+    form.SetColor(clRed);
+    form.ShowWindow();
+    form.PaintOnScreen();
+    const QImage seen = form.Widget()->screen()->grabWindow(form.Widget()->winId()).toImage();
+    ASSERT_FALSE(seen.isNull());
+    EXPECT_EQ(QColor(seen.pixel(seen.width() / 2, seen.height() / 2)), QColor(Qt::red));
+}
+
+// Restoring a minimised window is no new showing: OnShow runs when the program shows the window only.
+TEST(Form, RestoredFromMinimised_IsNotShownAgain) {
+    TForm form;
+    int shown = 0;
+    form.OnShow = [&](TObject*) { ++shown; };
+    form.ShowWindow();
+    form.SetWindowState(TWindowState::wsMinimized);
+    QApplication::processEvents();
+    form.SetWindowState(TWindowState::wsNormal);
+    QApplication::processEvents();
+    EXPECT_EQ(shown, 1);
+    form.HideWindow();
+    form.ShowWindow();
+    EXPECT_EQ(shown, 2);
 }
 
 TEST(Form, WindowSystemClose_AsksTheCloseQuery) {
