@@ -98,22 +98,48 @@ std::vector<std::string> ListLinkTargets(std::string_view text) {
     return targets;
 }
 
-std::string PlainTopicText(std::string_view markup) {
+namespace {
+
+enum class THiddenPassages { Keep, Omit };
+
+std::string FilterTopicText(std::string_view markup, size_t from, size_t to, THiddenPassages hiddenPassages) {
     std::string plain;
-    plain.reserve(markup.size());
+    to = std::min(to, markup.size());
+    if (from >= to)
+        return plain;
+    plain.reserve(to - from);
     // The last ">" decides whether a "<" closes: one search instead of one per "<".
     const size_t lastClose = markup.rfind('>');
-    for (size_t i = 0; i < markup.size(); ++i) {
+    bool hidden = false;
+    // Before `from` only the tags matter, and only when they may hide text.
+    size_t i = hiddenPassages == THiddenPassages::Omit ? 0 : from;
+    for (; i < to; ++i) {
         const char c = markup[i];
         if (c == '<' && lastClose != std::string_view::npos && lastClose > i) {
-            i = markup.find('>', i);
+            const size_t close = markup.find('>', i);
+            if (hiddenPassages == THiddenPassages::Omit) {
+                const TTagKind kind = RecognizeTag(markup.substr(i, close + 1 - i));
+                if (kind == TTagKind::Hide || kind == TTagKind::Show)
+                    hidden = kind == TTagKind::Hide;
+            }
+            i = close;
             continue;
         }
-        if (c == '{' || c == '}')
+        if (i < from || hidden || c == '{' || c == '}')
             continue;
         plain += c;
     }
     return plain;
+}
+
+} // namespace
+
+std::string PlainTopicText(std::string_view markup) {
+    return FilterTopicText(markup, 0, markup.size(), THiddenPassages::Keep);
+}
+
+std::string VisibleTopicText(std::string_view markup, size_t from, size_t to) {
+    return FilterTopicText(markup, from, to, THiddenPassages::Omit);
 }
 
 } // namespace orvalis

@@ -64,6 +64,11 @@ std::string TagAttribute(std::string_view token, std::string_view attribute);
 // "<" without a later ">" included, kept.
 std::string PlainTopicText(std::string_view markup);
 
+// The plain text of the characters from `from` up to `to` of the markup as the reader sees them: the filter
+// of PlainTopicText that also leaves out the hidden passages ("<HIDE>" up to "<SHOW>"), whose state at
+// `from` follows from the text before it. Bounds beyond the text are taken as its end.
+std::string VisibleTopicText(std::string_view markup, size_t from, size_t to);
+
 // The HREF= values of every link the text opens, in order ("<A" inside an open link is ignored, as links do
 // not nest).
 std::vector<std::string> ListLinkTargets(std::string_view text);

@@ -62,6 +62,8 @@ struct TMarkupLayout::TItem {
     int FontIndex = -1;     // words: index into the kept fonts
     uint32_t TextStart = 0; // words: their characters in the kept Chars
     uint32_t TextLength = 0;
+    uint32_t Source = 0;               // words: the offset of their first character in the text
+    int Width = 0;                     // words: as measured
     const TGraphic* Graphic = nullptr; // pictures
     bool Draw = true;                  // pictures with an unknown ALIGN= are selected but not drawn
 };
@@ -87,6 +89,21 @@ TMarkupLayout::~TMarkupLayout() = default;
 
 void TMarkupLayout::Invalidate() {
     FKept.reset();
+}
+
+std::vector<TMarkupWord> TMarkupLayout::Words() const {
+    std::vector<TMarkupWord> words;
+    if (FKept == nullptr)
+        return words;
+    words.reserve(FKept->Items.size());
+    for (const TItem& item : FKept->Items) {
+        if (item.Graphic != nullptr)
+            continue;
+        words.push_back({TRect{item.X, item.Y, item.X + item.Width, item.Y + item.Height},
+                         std::string_view(FKept->Chars).substr(item.TextStart, item.TextLength), item.Source,
+                         &FKept->Fonts[static_cast<size_t>(item.FontIndex)]});
+    }
+    return words;
 }
 
 bool TMarkupLayout::Cached(std::string_view text, const TMarkupContext& c) const {
@@ -147,6 +164,8 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
     bool hidden = false;
     std::string word;
     word.reserve(MaxShortStringLength);
+    // Where the buffered word's first character stands in the text.
+    size_t wordSource = 0;
     const double limit = 0.95 * c.Width;
 
     // The fonts the text uses, each with the height its words reach below their line top. Word widths
@@ -222,6 +241,8 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
             item.Height = fontHeights[static_cast<size_t>(drawIndex)];
             item.TextStart = static_cast<uint32_t>(kept->Chars.size());
             item.TextLength = static_cast<uint32_t>(word.size());
+            item.Source = static_cast<uint32_t>(wordSource);
+            item.Width = w;
             kept->Chars += word;
             kept->TallestItem = std::max(kept->TallestItem, item.Height);
             if (painting)
@@ -326,8 +347,11 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
     TTagReader tags(text);
     for (size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
-        if (ch != '\r' && ch != '\n' && word.size() < MaxShortStringLength)
+        if (ch != '\r' && ch != '\n' && word.size() < MaxShortStringLength) {
+            if (word.empty())
+                wordSource = i;
             word.push_back(ch);
+        }
         if (ch == ' ') {
             if (!hidden)
                 x += emit();

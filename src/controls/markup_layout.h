@@ -45,6 +45,14 @@ struct TMarkupContext {
 
 enum class TMarkupPass { Measure, Paint };
 
+// A word of the kept layout as the selection sees it, valid until the next layout.
+struct TMarkupWord {
+    TRect Box;              // where it is drawn: its measured width and the height of its font
+    std::string_view Chars; // the characters drawn, a trailing space included
+    size_t Source = 0;      // the offset of its first character in the text
+    const TFont* Font = nullptr;
+};
+
 // Lays a marked-up text out, and in a painting pass draws it: one routine for both passes, so that what is
 // measured is exactly what is drawn. The laid-out words of the last layout are kept, so that a painting
 // pass over an unchanged text, width and fonts only draws (the visible part, when given) and rebuilds the
@@ -64,6 +72,8 @@ public:
     void Invalidate();
     // Whether the kept layout serves this text and context (for tests and the benchmark).
     bool Cached(std::string_view text, const TMarkupContext& context) const;
+    // The words of the kept layout in text order (and so in order of their line); none before a layout.
+    std::vector<TMarkupWord> Words() const;
 
 private:
     struct TItem;

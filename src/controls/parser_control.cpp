@@ -64,6 +64,8 @@ void GCustomParserControl::ClearImageCache() {
 
 void GCustomParserControl::SetText(const char* text) {
     FFocusedLink = 0;
+    FSelectionAnchor = FSelectionCaret = 0;
+    FSelecting = false;
     // The link areas belong to the old text: without a new one to lay out, none may stay behind to be
     // clicked on the empty control.
     ClearHyperLinks(FHyperLinks);
@@ -193,6 +195,7 @@ void GCustomParserControl::Paint(TCanvas& canvas) {
         canvas.Rectangle(ClientRect());
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     PaintBackground(canvas);
+    PaintSelection(canvas);
     RunLayout(canvas);
     if (!ShowsFocus())
         return;
@@ -297,6 +300,10 @@ void GCustomParserControl::FollowLink(int link) {
 
 void GCustomParserControl::KeyDown(int& key, TShiftState shift) {
     GGraphicControl::KeyDown(key, shift);
+    if (key != 0 && SelectionKey(key, shift)) {
+        key = 0;
+        return;
+    }
     if (key == vkReturn && shift == 0 && FFocusedLink != 0) {
         key = 0;
         FollowLink(FFocusedLink);
@@ -357,11 +364,13 @@ void GCustomParserControl::MouseMove(TShiftState shift, int x, int y) {
         SetCursor(HitArea(x, y) != 0 ? crHandCursor : crHandNoFingersCursor);
     else
         SetCursor(crDefault);
+    DragSelection(shift, x, y);
     GGraphicControl::MouseMove(shift, x, y);
 }
 
 void GCustomParserControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (OnHyperLinkClick && FHyperLinks.Count() > 0) {
+    const bool selected = EndSelectionDrag(button);
+    if (!selected && OnHyperLinkClick && FHyperLinks.Count() > 0) {
         if (const int pos = HitArea(x, y); pos != 0) {
             // A copy: the handler usually shows another text, which frees the areas.
             std::string href = static_cast<const THyperLinkArea*>(FHyperLinks.Get(pos))->HRef;

@@ -4,6 +4,7 @@
 #include "controls/background.h"
 #include "controls/graphic_control.h"
 #include "controls/markup_layout.h"
+#include "controls/markup_selection.h"
 #include "imaging/pmulti_image.h"
 
 #include <memory>
@@ -93,13 +94,30 @@ public:
     std::vector<TAccessibleItem> AccessibleItems() const override;
     void AccessibleAction(int item) override { FollowLink(item + 1); }
 
+    // The selected passage, as offsets into the text; dragging over the text selects, a double-click selects
+    // a word, Ctrl+A all and Ctrl+C copies. Showing another text empties it.
+    TTextRange Selection() const { return TTextRange::Between(FSelectionAnchor, FSelectionCaret); }
+    // Selects the range, cut to the text; repaints on a change.
+    void SetSelection(TTextRange range);
+    void SelectAll();
+    // The selection as the reader sees it, in plain text: tags, pictures and hidden passages left out.
+    std::string SelectedText() const;
+    // Puts the selected text on the clipboard; an empty selection leaves the clipboard as it is.
+    void CopySelection();
+    // The text position nearest the point, in control coordinates.
+    size_t PositionAt(int x, int y);
+    // The colour behind selected glyphs.
+    static constexpr TColor SelectionColor = TColor::FromRgb(0xA8CCF0);
+
     const TPalette* GetPalette() const override;
     // Paints background and text. Unlike other paints it also changes what callers see: its layout sets
     // XMax, YMax and the hit areas of HyperLinks, and a text that outgrows the control in a direction it
     // may grow in resizes it.
     void Paint(TCanvas& canvas) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DblClick() override;
 
 protected:
     // Draws the background picture, fixed in the visible area of a scrolling parent, and the background's
@@ -129,6 +147,19 @@ private:
     TPoint BackgroundOrigin() const;
     // Whether the background picture is copied over all of the rectangle, hiding whatever was drawn there.
     bool BackgroundCovers(const TRect& rect) const;
+    // The selection's view of the kept layout, laid out first when the text changed since.
+    TMarkupSelection SelectionGeometry(std::vector<TMarkupWord>& words, TCanvas& canvas);
+    // Fills the selected part behind the glyphs, before they are drawn.
+    void PaintSelection(TCanvas& canvas);
+    // Sets where the selection began and where it ends now, cut to the text; repaints on a change.
+    void SetSelectionEnds(size_t anchor, size_t caret);
+    // Moves the selection's caret with the mouse while the button that began it is held.
+    void DragSelection(TShiftState shift, int x, int y);
+    // Ends a drag with the button that began it; answers whether it selected something, in which case the
+    // release is no click on a link.
+    bool EndSelectionDrag(TMouseButton button);
+    // Handles Ctrl+A and Ctrl+C; answers whether the key was one of them.
+    bool SelectionKey(int key, TShiftState shift);
 
     TBackground FBackground;
     int FDX = 0;
@@ -145,6 +176,12 @@ private:
     TFont FHyperLinkFont;
     TPMultiImage FImageLoader;
     TMarkupLayout FLayout;
+    // The selection runs from where the mouse went down to where it is; FSelecting while the left button
+    // that started it is held.
+    size_t FSelectionAnchor = 0;
+    size_t FSelectionCaret = 0;
+    bool FSelecting = false;
+    TPoint FPressPoint;
 };
 
 // The control as the forms use it.

@@ -93,3 +93,32 @@ TEST(TagReader, SameTokensAsTagToken_OnMarkup) {
 
 } // namespace
 } // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+TEST(VisibleTopicText, SliceWithoutTagsBracesAndHiddenPassages) {
+    const std::string text =
+        "Zie <A HREF=Zink>{zink}</A>.<HIDE>geheim\r\n<IMG NAME=x.bmp></HIDE> en <B>rust</B>\r\nnu";
+    const size_t hidden = text.find("geheim");
+    const struct {
+        size_t From, To;
+        std::string Expected;
+    } cases[] = {
+        {0, text.size(), "Zie zink. en rust\r\nnu"}, // the whole text: no hidden passage, no picture
+        {0, std::string::npos, "Zie zink. en rust\r\nnu"},
+        {text.find("ink"), text.find("rust") + 2,
+         "ink. en ru"},                           // from inside the link to inside the bold run
+        {hidden + 2, text.find(" en"), ""},       // inside the hidden passage
+        {hidden + 2, text.find("en") + 2, " en"}, // the passage ends inside the slice
+        {text.find("rust"), text.size() - 1, "rust\r\nn"},
+        {text.size(), text.size() + 5, ""},
+        {20, 10, ""}, // reversed bounds
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(VisibleTopicText(text, c.From, c.To), c.Expected) << c.From << "-" << c.To;
+    EXPECT_EQ(PlainTopicText(text), "Zie zink.geheim\r\n en rust\r\nnu") << "the whole-topic copy keeps them";
+}
+
+} // namespace
+} // namespace orvalis

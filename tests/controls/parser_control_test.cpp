@@ -1,5 +1,6 @@
 #include "controls/parser_control.h"
 
+#include "content/markup_tags.h"
 #include "controls/hand_cursors.h"
 #include "platform/bitmap.h"
 #include "platform/measure_canvas.h"
@@ -7,11 +8,16 @@
 #include "platform/panel.h"
 #include "platform/paths.h"
 #include "platform/recording_canvas.h"
+#include "platform/screen.h"
 #include "platform/scroll_box.h"
+#include "platform/services.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -372,6 +378,117 @@ TEST_F(ParserControlTest, PartialPaint_DrawsTheAskedRowsButKeepsEveryLink) {
     Control->Paint(canvas);
     EXPECT_EQ(canvas.CallsNamed("TextOut"), (Calls{"TextOut(2,16,\"twee\")"}));
     EXPECT_EQ(Areas(), (std::vector<TRect>{{2, 0, 26, 16}, {2, 32, 34, 48}}));
+}
+
+} // namespace
+} // namespace orvalis
+
+namespace orvalis {
+namespace {
+
+// Mouse reports as the window system delivers them to the control's widget.
+void Send(GCustomParserControl* control, QEvent::Type type, QPoint at, Qt::MouseButtons held,
+          Qt::MouseButton button = Qt::LeftButton) {
+    QMouseEvent e(type, at, control->Widget()->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(control->Widget(), &e);
+}
+
+void Drag(GCustomParserControl* control, QPoint from, QPoint to) {
+    Send(control, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    Send(control, QEvent::MouseMove, (from + to) / 2, Qt::LeftButton, Qt::NoButton);
+    Send(control, QEvent::MouseMove, to, Qt::LeftButton, Qt::NoButton);
+    Send(control, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+TEST_F(ParserControlTest, Selection_DragCopiesTheSliceAcrossALinkAndABoldRun) {
+    MemoryClipboard clip;
+    TClipboard* previous = SetClipboard(&clip);
+    std::vector<std::string> followed;
+    Control->OnHyperLinkClick = [&](TObject*, std::string& href) { followed.push_back(href); };
+    // "Zie " 2-34, "zink" 34-66 (link), ", " 66-82, "vooral " 82-138, "rust" 138-170 (bold), "." 170-178.
+    const std::string text = "Zie <A HREF=Zink>zink</A>, <B>vooral <I>rust</I></B>.";
+    Control->SetText(text);
+    const std::string plain = PlainTopicText(text);
+
+    // From inside "Zie" to inside "rust", released over the link's line: a drag, not a click.
+    Drag(Control, QPoint(2 + 8, 8), QPoint(138 + 16, 8));
+    EXPECT_EQ(Control->SelectedText(), plain.substr(1, plain.find("rust") + 2 - 1));
+    EXPECT_TRUE(followed.empty()) << "a drag follows no link";
+    int key = 'C';
+    Control->KeyDown(key, uint8_t(TShiftFlag::ssCtrl));
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(clip.Text(), "ie zink, vooral ru");
+
+    // Backwards from inside the link into "Zie": the anchor stays where the drag began; and forwards
+    // again, released over the link.
+    Drag(Control, QPoint(60, 8), QPoint(2 + 16, 8));
+    EXPECT_EQ(Control->SelectedText(), "e zin");
+    Drag(Control, QPoint(2 + 16, 8), QPoint(60, 8));
+    EXPECT_EQ(Control->SelectedText(), "e zin");
+    EXPECT_TRUE(followed.empty()) << "a drag that ends on a link does not follow it";
+
+    // The selection is painted behind the glyphs.
+    RecordingCanvas canvas(8, 16);
+    Control->Paint(canvas);
+    const Calls fills = canvas.CallsNamed("FillRect");
+    ASSERT_EQ(fills.size(), 2u);
+    EXPECT_EQ(fills, (Calls{"FillRect(18,0,34,16)", "FillRect(34,0,58,16)"}));
+    const auto& calls = canvas.Calls();
+    const auto fill = std::find_if(calls.begin(), calls.end(),
+                                   [](const auto& c) { return c.Text.starts_with("FillRect"); });
+    EXPECT_EQ(fill->Brush.Color(), GCustomParserControl::SelectionColor);
+    EXPECT_TRUE(
+        std::none_of(calls.begin(), fill, [](const auto& c) { return c.Text.starts_with("TextOut"); }));
+
+    // A click without a drag empties the selection and follows the link under it.
+    Send(Control, QEvent::MouseButtonPress, QPoint(40, 8), Qt::LeftButton);
+    Send(Control, QEvent::MouseButtonRelease, QPoint(40, 8), Qt::NoButton);
+    EXPECT_EQ(followed, (std::vector<std::string>{"Zink"}));
+    EXPECT_TRUE(Control->Selection().Empty());
+    key = 'C';
+    clip.SetText("ervoor");
+    Control->KeyDown(key, uint8_t(TShiftFlag::ssCtrl));
+    EXPECT_EQ(key, 'C') << "without a selection Ctrl+C goes on";
+    EXPECT_EQ(clip.Text(), "ervoor");
+    SetClipboard(previous);
+}
+
+TEST_F(ParserControlTest, Selection_DoubleClickWordCtrlASelectsAllNewTextClears) {
+    Control->SetText("Neem <B>veel</B> rust.<HIDE> Geheim.<SHOW>\r\nSlaap <IMG NAME=x.bmp>goed.");
+    Send(Control, QEvent::MouseButtonPress, QPoint(50, 8), Qt::LeftButton);
+    Send(Control, QEvent::MouseButtonRelease, QPoint(50, 8), Qt::NoButton);
+    Send(Control, QEvent::MouseButtonDblClick, QPoint(50, 8), Qt::LeftButton);
+    Send(Control, QEvent::MouseMove, QPoint(150, 24), Qt::LeftButton, Qt::NoButton);
+    Send(Control, QEvent::MouseButtonRelease, QPoint(150, 24), Qt::NoButton);
+    EXPECT_EQ(Control->SelectedText(), "veel") << "the word stays while the button moves on";
+
+    int key = 'A';
+    Control->KeyDown(key, uint8_t(TShiftFlag::ssCtrl));
+    EXPECT_EQ(key, 0);
+    EXPECT_EQ(Control->SelectedText(), "Neem veel rust.\r\nSlaap goed.")
+        << "hidden passage and picture left out";
+
+    Control->SetText("Ander onderwerp");
+    EXPECT_TRUE(Control->Selection().Empty());
+    Control->SetSelection({3, 1000});
+    EXPECT_EQ(Control->Selection(), (TTextRange{3, 15})) << "cut to the text";
+}
+
+TEST_F(ParserControlTest, Selection_OnAPaletteScreenTheNearestPaletteColour) {
+    const TScreenOverride screen({.Width = 640, .Height = 480, .BitsPerPixel = 8});
+    Control->SetText("Neem rust.");
+    Control->SelectAll();
+    RecordingCanvas canvas(8, 16);
+    Control->Paint(canvas);
+    const auto& calls = canvas.Calls();
+    const auto fill = std::find_if(calls.begin(), calls.end(),
+                                   [](const auto& c) { return c.Text.starts_with("FillRect"); });
+    ASSERT_NE(fill, calls.end());
+    ASSERT_NE(Control->GetPalette(), nullptr);
+    const TColor shown = fill->Brush.Color();
+    EXPECT_EQ(shown, Control->GetPalette()->NearestColor(GCustomParserControl::SelectionColor));
+    EXPECT_NE(shown, clWhite) << "still visible on a white page";
+    EXPECT_NE(shown, clBlack) << "the black glyphs stay legible";
 }
 
 } // namespace
