@@ -17,6 +17,7 @@ packages=(
     xdg-utils                  # xdg-open: the desktop's browser for web links and the online help
     python3-pyatspi at-spi2-core dbus   # the screen-reader test: an AT-SPI client on the accessibility bus
     x11-xserver-utils xdotool imagemagick   # the scaled-desktop test: X resources, clicks, screenshots
+    xclip                      # the selection test reads the X clipboard back
     "$@"
 )
 

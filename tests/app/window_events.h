@@ -55,6 +55,18 @@ inline void Click(TControl* control, QPoint at) {
     Mouse(control, QEvent::MouseButtonRelease, at);
 }
 
+// The left button pressed at one point, moved with the button held and released at another.
+inline void Drag(TControl* control, QPoint from, QPoint to) {
+    const auto send = [control](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent e(type, at, control->Widget()->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(control->Widget(), &e);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
 // A click where the reader sees the control: it must be visible on its page.
 inline void Click(TControl* control) {
     ASSERT_TRUE(control->Widget()->isVisible()) << "clicked a control the reader cannot see";

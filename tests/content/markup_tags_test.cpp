@@ -99,7 +99,7 @@ namespace {
 
 TEST(VisibleTopicText, SliceWithoutTagsBracesAndHiddenPassages) {
     const std::string text =
-        "Zie <A HREF=Zink>{zink}</A>.<HIDE>geheim\r\n<IMG NAME=x.bmp></HIDE> en <B>rust</B>\r\nnu";
+        "Zie <A HREF=Zink>{zink}</A>.<HIDE>geheim\r\n<IMG NAME=x.bmp><SHOW> en <B>rust</B>\r\nnu";
     const size_t hidden = text.find("geheim");
     const struct {
         size_t From, To;
