@@ -107,7 +107,7 @@ TEST(VisibleTopicText, SliceWithoutTagsBracesAndHiddenPassages) {
     } cases[] = {
         {0, text.size(), "Zie zink. en rust\r\nnu"}, // the whole text: no hidden passage, no picture
         {0, std::string::npos, "Zie zink. en rust\r\nnu"},
-        {text.find("ink"), text.find("rust") + 2,
+        {text.find("ink}"), text.find("rust") + 2,
          "ink. en ru"},                           // from inside the link to inside the bold run
         {hidden + 2, text.find(" en"), ""},       // inside the hidden passage
         {hidden + 2, text.find("en") + 2, " en"}, // the passage ends inside the slice
