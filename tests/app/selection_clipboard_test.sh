@@ -26,13 +26,13 @@ program=$1 work=$2
 pid=$!
 sleep 4
 kill -0 "$pid" 2>/dev/null || { echo "the program ended"; cat "$work/program.log"; exit 1; }
-# The 800x600 layout, centred at (112, 84): "Orvalis" lies at (232, 195), the text box at (399, 181).
+# The 800x600 layout, centred at (112, 84): "Orvalis" lies at (232, 195), the text box at (399, 181), its first letter at (403, 192).
 xdotool mousemove 232 195 click 1
 sleep 1.5
 clip() { timeout 10 xclip -o -selection clipboard >"$work/$1" 2>/dev/null || : >"$work/$1"; }
 status=0
 
-xdotool mousemove 397 192 mousedown 1 mousemove 500 193 mousemove 700 193 mouseup 1
+xdotool mousemove 403 192 mousedown 1 mousemove 500 193 mousemove 700 193 mouseup 1
 sleep 0.5
 xdotool key ctrl+c
 sleep 0.5
