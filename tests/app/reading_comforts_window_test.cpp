@@ -205,6 +205,29 @@ TEST_F(ReadingComfortsWindowTest, TypedSearch_MarksAccentedLettersOnlyAsTyped) {
     EXPECT_EQ(Form->MainText->MarkRects(1).front().Top, 0) << "the lower-case word on the first line";
 }
 
+TEST_F(ReadingComfortsWindowTest, EightBitScreen_MarksInPaletteColoursThatStayApart) {
+    Application().SetMainForm(nullptr);
+    Form.reset();
+    const TScreenOverride eightBits{{.Width = 1024, .Height = 768, .BitsPerPixel = 8}};
+    Form = std::make_unique<TMainForm>();
+    Application().SetMainForm(Form.get());
+    Form->ShowWindow();
+    test::Activate(*Form);
+    Click(Form->EntryIntroBtn);
+    Search("vitamine d");
+    ASSERT_EQ(Form->MainText->MarkCount(), 2);
+
+    const TColor soft = Form->MainText->MarkColor();
+    const TColor strong = Form->MainText->CurrentMarkColor();
+    EXPECT_EQ(NearestScreenColor(soft), soft) << "a colour the screen shows";
+    EXPECT_EQ(NearestScreenColor(strong), strong);
+    EXPECT_NE(soft, strong) << "the current mark stands out from the others";
+    for (TColor mark : {soft, strong})
+        EXPECT_GT(int(mark.R) + mark.G + mark.B, 3 * 150) << "black text stays legible on it";
+    Application().SetMainForm(nullptr);
+    Form.reset();
+}
+
 TEST_F(ReadingComfortsWindowTest, LinkClick_MarksTheTargetAsAWholeWordInTheShownReference) {
     TMainForm& form = *Form;
     Click(form.EntryIntroBtn);
