@@ -84,9 +84,14 @@ public:
     // The header's "i" and "?" buttons, defined with the about box.
     void InfoBtnClick(TObject* Sender);
     void HelpBtnClick(TObject* Sender);
-    // The window's keys, heard before the control with the focus: Ctrl+F, Escape, Ctrl+P, Ctrl+Shift+C, F1
-    // and the quiz page's keys.
+    // The window's keys, heard before the control with the focus: Ctrl+F, Escape, Ctrl+P, Ctrl+Shift+C, F1,
+    // the text size keys, F3 and Shift+F3, and the quiz page's keys.
     void FormKeyDown(TObject* Sender, int& Key, TShiftState Shift);
+    // The text size of the topic and hint texts for this session, in percent (one of TextZoomSteps).
+    int TextZoom() const;
+    void SetTextZoom(int percent);
+    // "A–" and "A+": one size step down or up.
+    void TextSizeBtnClick(TObject* Sender);
     void MainTextCtrlCanResize(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize);
     void HintTextCtrlCanResize(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize);
 
@@ -186,6 +191,8 @@ public:
     TBaseBtn* RecipeBtn = nullptr;
     TBaseBtn* MainTextToClipBrdBtn = nullptr;
     TBaseBtn* MainTextPrintBtn = nullptr;
+    TBaseBtn* TextSmallerBtn = nullptr;
+    TBaseBtn* TextLargerBtn = nullptr;
 
     // Pages "QuizPage" and "BMITestPage".
     TBkControl* QuizBk = nullptr;
@@ -232,6 +239,11 @@ private:
     bool FPrinterCheckDeferred = false;
     // Binds the navigation and feedback handlers to the controls.
     void BindHandlers();
+    void CreateTextSizeButtons();
+    void SetUpReadingComforts();
+    // The text size keys (Ctrl+plus, Ctrl+minus, Ctrl+0) and F3, Shift+F3 between the marked hits of the
+    // topic on display; whether the key was used.
+    bool ReadingComfortKeyDown(int Key, TShiftState Shift);
     // Tab visits the controls in reading order: left column, text, text buttons, button strip, header.
     void SetReadingTabOrder();
     std::vector<TControl*> FTabOrder;

@@ -92,6 +92,10 @@ void TMainForm::FormKeyDown(TObject*, int& Key, TShiftState Shift) {
         SearchEdit->SetFocus();
         return;
     }
+    if (ReadingComfortKeyDown(Key, Shift)) {
+        Key = 0;
+        return;
+    }
     TBaseBtn* button = nullptr;
     if (Key == vkEscape && Shift == 0)
         button = BackBtn->Showing() ? BackBtn : MainMenuBtn;

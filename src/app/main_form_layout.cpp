@@ -139,6 +139,7 @@ void TMainForm::CreateMainPage() {
                                   "Huidige onderdeel afdrukken", TFace::Drawn);
     MainTextToClipBrdBtn->Hide();
     MainTextPrintBtn->Hide();
+    CreateTextSizeButtons();
 
     NavPage1Bk = Contents->NavPage1Bk;
     ContentHeader = Contents->ContentHeader;

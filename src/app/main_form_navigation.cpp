@@ -49,6 +49,7 @@ void TMainForm::BindHandlers() {
     };
     MainTextPrintBtn->OnClick = [this](TObject* sender) { TextPrinter->MainTextPrintBtnClick(sender); };
     MainText->OnClick = [this](TObject* sender) { MainTextClick(sender); };
+    SetUpReadingComforts();
     QuizIntroBtn->OnClick = [this](TObject* sender) { Quiz->QuizBtnClick(sender); };
     BMITestIntroBtn->OnClick = [this](TObject* sender) { Bmi->BMITestBtnClick(sender); };
     MainTextCtrl->OnCanResize = [this](TObject* sender, int& width, int& height, bool& resize) {

@@ -178,16 +178,20 @@ namespace {
 
 bool WholeWordWith(const TFoldedSearcher& phrase, std::string_view text) {
     const size_t m = phrase.Pattern().size();
-    for (size_t at = phrase.Find(text); at != std::string_view::npos; at = phrase.Find(text, at + 1)) {
-        const bool before = at == 0 || !IsWordByte(static_cast<unsigned char>(text[at - 1]));
-        const bool after = at + m >= text.size() || !IsWordByte(static_cast<unsigned char>(text[at + m]));
-        if (before && after)
+    for (size_t at = phrase.Find(text); at != std::string_view::npos; at = phrase.Find(text, at + 1))
+        if (StandsAsWholeWord(text, at, m))
             return true;
-    }
     return false;
 }
 
 } // namespace
+
+bool StandsAsWholeWord(std::string_view text, size_t at, size_t length) {
+    const bool before = at == 0 || !IsWordByte(static_cast<unsigned char>(text[at - 1]));
+    const bool after =
+        at + length >= text.size() || !IsWordByte(static_cast<unsigned char>(text[at + length]));
+    return before && after;
+}
 
 bool WholeWord(std::string_view text, std::string_view phrase) {
     if (phrase.empty())

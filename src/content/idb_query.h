@@ -47,6 +47,9 @@ private:
     std::array<uint8_t, 256> FShift{};
 };
 
+// Whether the bytes [at, at + length) of the text have a word boundary before and after them.
+bool StandsAsWholeWord(std::string_view text, size_t at, size_t length);
+
 // The whole-word phrase test: the phrase occurs with a word boundary before and after it. The text is
 // compared as its lower-cased copy; the phrase must be lower case already.
 bool WholeWord(std::string_view text, std::string_view phrase);

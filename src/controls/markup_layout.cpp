@@ -44,7 +44,31 @@ int StyleCounter(const TFont& font, TFontStyle style) {
     return font.Style().Has(style) ? 1 : 0;
 }
 
+// A size tag's change at the text size, rounded alike both ways so that a closing tag still undoes it.
+int ZoomedSizeChange(int change, int zoom) {
+    if (zoom == 100 || change == 0)
+        return change;
+    return RoundHalfEven(change * (zoom / 100.0));
+}
+
 } // namespace
+
+int StepTextZoom(int percent, int steps) {
+    constexpr int count = static_cast<int>(std::size(TextZoomSteps));
+    int at = 0;
+    while (at + 1 < count && TextZoomSteps[at + 1] <= percent)
+        ++at;
+    return TextZoomSteps[std::clamp(at + steps, 0, count - 1)];
+}
+
+TFont ZoomedFont(const TFont& font, int percent) {
+    TFont zoomed = font;
+    if (percent == 100)
+        return zoomed;
+    const int height = std::max(1, RoundHalfEven(font.PixelSize() * (percent / 100.0)));
+    zoomed.SetHeight(font.Height() < 0 ? -height : height);
+    return zoomed;
+}
 
 void ClearHyperLinks(TPointerChain& links) {
     for (int32_t pos = links.Count(); pos >= 1; --pos) {
@@ -66,6 +90,7 @@ struct TMarkupLayout::TItem {
     int Width = 0;                     // words: as measured
     const TGraphic* Graphic = nullptr; // pictures
     bool Draw = true;                  // pictures with an unknown ALIGN= are selected but not drawn
+    uint32_t VisibleStart = 0;         // words: where they begin in the visible text
 };
 
 struct TMarkupLayout::TKept {
@@ -74,6 +99,7 @@ struct TMarkupLayout::TKept {
     int Width = 0;
     TFont Font, LinkFont;
     const TPalette* Palette = nullptr;
+    int Zoom = 100;
     // What it produced.
     std::vector<TFont> Fonts;
     std::vector<TItem> Items;
@@ -109,7 +135,7 @@ std::vector<TMarkupWord> TMarkupLayout::Words() const {
 bool TMarkupLayout::Cached(std::string_view text, const TMarkupContext& c) const {
     return FKept != nullptr && FKept->Width == c.Width && FKept->Text == text &&
            FKept->Font.SameValue(*c.Font) && FKept->LinkFont.SameValue(*c.HyperLinkFont) &&
-           FKept->Palette == c.Palette;
+           FKept->Palette == c.Palette && FKept->Zoom == c.Zoom;
 }
 
 void TMarkupLayout::Run(std::string_view text, TCanvas& canvas, TMarkupPass pass,
@@ -144,6 +170,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
     kept->Font = *c.Font;
     kept->LinkFont = *c.HyperLinkFont;
     kept->Palette = c.Palette;
+    kept->Zoom = c.Zoom;
 
     ClearHyperLinks(hyperLinks);
     if (painting)
@@ -211,6 +238,9 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
 
     // A word that begins right after a recognised tag, without a space between.
     bool afterTag = false;
+    // Where the next word begins in the visible text, and whether a line break or picture comes first.
+    uint32_t visibleLength = 0;
+    bool breakBefore = false;
     // Measures the word in the current font, wraps the line when it does not fit, and draws it. A word
     // glued to the tag before it that begins with punctuation (the comma after a link) belongs to the
     // word before it: it stays on the line as long as it fits in the control's full width.
@@ -243,6 +273,11 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
             item.TextLength = static_cast<uint32_t>(word.size());
             item.Source = static_cast<uint32_t>(wordSource);
             item.Width = w;
+            if (breakBefore && visibleLength > 0)
+                ++visibleLength;
+            breakBefore = false;
+            item.VisibleStart = visibleLength;
+            visibleLength += item.TextLength;
             kept->Chars += word;
             kept->TallestItem = std::max(kept->TallestItem, item.Height);
             if (painting)
@@ -284,6 +319,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
         // The picture moves the text by whole lines less one pixel each.
         y += RoundHalfEven(static_cast<double>(graphic->Height()) / lh) * (lh - 1);
         x = 2;
+        breakBefore = true;
     };
 
     auto counted = [&](int& counter, int step, TFontStyle style) {
@@ -319,7 +355,8 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
             break;
         case TTagKind::Font:
         case TTagKind::FontClose:
-            if (const int change = SizeChange(TagAttribute(token, "SIZE=")); change != 0)
+            if (const int change = ZoomedSizeChange(SizeChange(TagAttribute(token, "SIZE=")), c.Zoom);
+                change != 0)
                 font.SetSize(std::clamp(font.Size() + change, -MaxPointSize, MaxPointSize));
             break;
         case TTagKind::Image:
@@ -377,6 +414,7 @@ void TMarkupLayout::Layout(std::string_view text, TCanvas& canvas, TMarkupPass p
                 y += lh;
                 x = 2;
                 word.clear();
+                breakBefore = true;
             }
         }
     }
@@ -426,6 +464,61 @@ void TMarkupLayout::Replay(TCanvas& canvas, const TMarkupContext& c, TPointerCha
         if (it->Draw)
             canvas.Draw(it->X, it->Y, *it->Graphic);
     }
+}
+
+std::string TMarkupLayout::VisibleText() const {
+    std::string text;
+    if (!FKept)
+        return text;
+    for (const TItem& item : FKept->Items) {
+        if (item.Graphic != nullptr)
+            continue;
+        text.resize(item.VisibleStart, '\n');
+        text.append(FKept->Chars, item.TextStart, item.TextLength);
+    }
+    return text;
+}
+
+std::vector<TRect> TMarkupLayout::RangeRects(TCanvas& canvas, TTextRange range, const TRect* rows) const {
+    std::vector<TRect> rects;
+    if (!FKept || range.End <= range.Start)
+        return rects;
+    const std::vector<TItem>& items = FKept->Items;
+    // Words stand in order of their visible start; the first that ends after the range's start.
+    auto it = std::lower_bound(items.begin(), items.end(), range.Start, [](const TItem& item, size_t at) {
+        return item.VisibleStart + item.TextLength <= at;
+    });
+    for (; it != items.end() && it->VisibleStart < range.End; ++it) {
+        if (it->Graphic != nullptr || it->TextLength == 0)
+            continue;
+        if (rows != nullptr && (it->Y + it->Height <= rows->Top || it->Y >= rows->Bottom))
+            continue;
+        const std::string_view word = std::string_view(FKept->Chars).substr(it->TextStart, it->TextLength);
+        const size_t from = range.Start > it->VisibleStart ? range.Start - it->VisibleStart : 0;
+        const size_t to = std::min<size_t>(range.End - it->VisibleStart, word.size());
+        if (to <= from)
+            continue;
+        canvas.Font() = FKept->Fonts[static_cast<size_t>(it->FontIndex)];
+        const int left = from == 0 ? 0 : canvas.TextWidth(word.substr(0, from));
+        const int right = canvas.TextWidth(word.substr(0, to));
+        rects.push_back(TRect{it->X + left, it->Y, it->X + right, it->Y + it->Height});
+    }
+    return rects;
+}
+
+int TMarkupLayout::ItemBelow(int y) const {
+    if (!FKept)
+        return -1;
+    const std::vector<TItem>& items = FKept->Items;
+    const auto it =
+        std::find_if(items.begin(), items.end(), [y](const TItem& item) { return item.Y + item.Height > y; });
+    return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+}
+
+int TMarkupLayout::ItemTop(int item) const {
+    if (!FKept || item < 0 || item >= static_cast<int>(FKept->Items.size()))
+        return 0;
+    return FKept->Items[static_cast<size_t>(item)].Y;
 }
 
 } // namespace orvalis

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "content/pointer_chain.h"
+#include "content/query_marks.h"
 #include "platform/font.h"
 #include "platform/geometry.h"
 
@@ -41,7 +42,16 @@ struct TMarkupContext {
     std::function<const TGraphic*(std::string_view name)> FindImage;
     // Selected around each picture when set (screens of 8 or fewer bits per pixel).
     const TPalette* Palette = nullptr;
+    // The text size in percent: the fonts come scaled already; size tags change the size by as much more.
+    int Zoom = 100;
 };
+
+// The text sizes a reader steps through, in percent; the first is the text's own size.
+constexpr int TextZoomSteps[] = {100, 115, 130, 150, 175, 200};
+// The size `steps` steps up (down when negative) from the one at or below `percent`, kept within the steps.
+int StepTextZoom(int percent, int steps);
+// The font at the text size: its height scaled and rounded, at least one pixel.
+TFont ZoomedFont(const TFont& font, int percent);
 
 enum class TMarkupPass { Measure, Paint };
 
@@ -74,6 +84,19 @@ public:
     bool Cached(std::string_view text, const TMarkupContext& context) const;
     // The words of the kept layout in text order (and so in order of their line); none before a layout.
     std::vector<TMarkupWord> Words() const;
+
+    // The words of the kept layout as a reader reads them, in text order, tags and hidden passages left
+    // out; a line break or a picture between two words reads as "\n". Empty without a kept layout.
+    std::string VisibleText() const;
+    // The rectangles over the characters of the range of VisibleText, one per word it touches, measured in
+    // that word's font on the canvas, in text order; with `rows`, only those of the words that reach into
+    // its rows (the others are not measured).
+    std::vector<TRect> RangeRects(TCanvas& canvas, TTextRange range, const TRect* rows = nullptr) const;
+    // The first kept word or picture that reaches below the row y, or -1 when none does; and the top of
+    // the line it stands on. Item numbers do not depend on the width or the fonts, so they name the same
+    // word in every layout of a text.
+    int ItemBelow(int y) const;
+    int ItemTop(int item) const;
 
 private:
     struct TItem;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/text_range.h"
 #include "controls/markup_layout.h"
 #include "platform/geometry.h"
 
@@ -11,17 +12,6 @@
 namespace orvalis {
 
 class TCanvas;
-
-// A stretch of a marked-up text, as offsets into it: Start up to, not including, End.
-struct TTextRange {
-    size_t Start = 0;
-    size_t End = 0;
-
-    bool Empty() const { return Start >= End; }
-    // The range between two positions, whichever comes first.
-    static TTextRange Between(size_t a, size_t b) { return a <= b ? TTextRange{a, b} : TTextRange{b, a}; }
-    friend bool operator==(const TTextRange&, const TTextRange&) = default;
-};
 
 // Where selecting meets the laid-out words of a text (`words` of TMarkupLayout::Words over `text`). Text
 // positions are offsets into the text; characters are measured on the canvas in their word's font.

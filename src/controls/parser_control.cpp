@@ -66,6 +66,8 @@ void GCustomParserControl::SetText(const char* text) {
     FFocusedLink = 0;
     FSelectionAnchor = FSelectionCaret = 0;
     FSelecting = false;
+    FMarks.clear();
+    FCurrentMark = 0;
     // The link areas belong to the old text: without a new one to lay out, none may stay behind to be
     // clicked on the empty control.
     ClearHyperLinks(FHyperLinks);
@@ -155,6 +157,13 @@ TMarkupContext GCustomParserControl::Context() {
     c.Width = Width();
     c.Font = &Font();
     c.HyperLinkFont = &FHyperLinkFont;
+    if (FZoom != 100) {
+        FZoomedFont = ZoomedFont(Font(), FZoom);
+        FZoomedLinkFont = ZoomedFont(FHyperLinkFont, FZoom);
+        c.Font = &FZoomedFont;
+        c.HyperLinkFont = &FZoomedLinkFont;
+        c.Zoom = FZoom;
+    }
     c.HorScrollBar = FHorScrollBar;
     c.HasParent = Parent() != nullptr;
     if (c.HasParent) {
@@ -195,6 +204,7 @@ void GCustomParserControl::Paint(TCanvas& canvas) {
         canvas.Rectangle(ClientRect());
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     PaintBackground(canvas);
+    PaintMarks(canvas);
     PaintSelection(canvas);
     RunLayout(canvas);
     if (!ShowsFocus())
@@ -378,6 +388,106 @@ void GCustomParserControl::MouseUp(TMouseButton button, TShiftState shift, int x
         }
     }
     GGraphicControl::MouseUp(button, shift, x, y);
+}
+
+void GCustomParserControl::SetZoom(int value) {
+    value = StepTextZoom(value, 0);
+    if (value == FZoom)
+        return;
+    auto* box = dynamic_cast<TScrollBox*>(Parent());
+    const int top = box != nullptr ? box->VertScrollPosition() : 0;
+    const int anchor = top > 0 ? FLayout.ItemBelow(top) : -1;
+    FZoom = value;
+    Relayout();
+    if (box != nullptr && anchor >= 0)
+        box->SetVertScrollPosition(FLayout.ItemTop(anchor));
+}
+
+bool GCustomParserControl::MouseWheel(int notches, TShiftState shift, int x, int y) {
+    if ((shift & uint8_t(TShiftFlag::ssCtrl)) == 0)
+        return GGraphicControl::MouseWheel(notches, shift, x, y);
+    const int zoom = FZoom;
+    SetZoom(StepTextZoom(FZoom, notches));
+    if (FZoom != zoom && OnZoomChange)
+        OnZoomChange(this);
+    // At either end the wheel still does not scroll the text: the reader meant the size.
+    return true;
+}
+
+void GCustomParserControl::EnsureLayout(TCanvas& canvas) {
+    if (!FText || FLayout.Cached(*FText, Context()))
+        return;
+    canvas.Font() = Font();
+    FLayout.Run(*FText, canvas, TMarkupPass::Measure, Context(), FXMax, FYMax, FHyperLinks);
+}
+
+void GCustomParserControl::MarkQuery(std::string_view query, bool strict) {
+    FMarks.clear();
+    FCurrentMark = 0;
+    if (FText) {
+        const std::unique_ptr<TCanvas> canvas = CreateMeasureCanvas();
+        EnsureLayout(*canvas);
+        FMarks = FindQueryMarks(FLayout.VisibleText(), query, strict);
+    }
+    Invalidate();
+    if (!FMarks.empty())
+        GoToMark(1);
+}
+
+void GCustomParserControl::ClearMarks() {
+    if (FMarks.empty())
+        return;
+    FMarks.clear();
+    FCurrentMark = 0;
+    Invalidate();
+}
+
+std::vector<TRect> GCustomParserControl::MarkRects(int mark) {
+    if (mark < 1 || mark > MarkCount())
+        return {};
+    const std::unique_ptr<TCanvas> canvas = CreateMeasureCanvas();
+    EnsureLayout(*canvas);
+    return FLayout.RangeRects(*canvas, FMarks[static_cast<size_t>(mark - 1)]);
+}
+
+void GCustomParserControl::GoToMark(int mark) {
+    if (mark < 1 || mark > MarkCount())
+        return;
+    FCurrentMark = mark;
+    Invalidate();
+    const std::vector<TRect> rects = MarkRects(mark);
+    auto* box = dynamic_cast<TScrollBox*>(Parent());
+    if (box == nullptr || rects.empty())
+        return;
+    TRect all = rects.front();
+    for (const TRect& r : rects) {
+        all.Top = std::min(all.Top, r.Top);
+        all.Bottom = std::max(all.Bottom, r.Bottom);
+    }
+    box->ScrollInView(all);
+}
+
+void GCustomParserControl::StepMark(int steps) {
+    const int count = MarkCount();
+    if (count == 0)
+        return;
+    const int from = FCurrentMark == 0 ? (steps > 0 ? 0 : 1) : FCurrentMark;
+    GoToMark(((from - 1 + steps) % count + count) % count + 1);
+}
+
+void GCustomParserControl::PaintMarks(TCanvas& canvas) {
+    if (FMarks.empty() || !FText)
+        return;
+    EnsureLayout(canvas);
+    const std::optional<TRect> painted = canvas.PaintRect();
+    canvas.Pen().SetStyle(TPenStyle::psClear);
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    for (size_t i = 0; i < FMarks.size(); ++i) {
+        canvas.Brush().SetColor(static_cast<int>(i) + 1 == FCurrentMark ? FCurrentMarkColor : FMarkColor);
+        for (const TRect& rect : FLayout.RangeRects(canvas, FMarks[i], painted ? &*painted : nullptr))
+            canvas.FillRect(rect);
+    }
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
 }
 
 } // namespace orvalis

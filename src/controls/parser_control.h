@@ -109,6 +109,34 @@ public:
     // The colour behind selected glyphs.
     static constexpr TColor SelectionColor = TColor::FromRgb(0xA8CCF0);
 
+    // The text size in percent, one of TextZoomSteps: the fonts, the line height and the size tags grow
+    // with it and the text re-flows in the same width; inside a scroll box the word at the top of the view
+    // stays at the top. Pictures keep their size.
+    int Zoom() const { return FZoom; }
+    void SetZoom(int value);
+    // Ctrl+wheel over the text steps the text size, one step a notch; raised after each change.
+    TNotifyEvent OnZoomChange;
+    bool MouseWheel(int notches, TShiftState shift, int x, int y) override;
+
+    // Marks: the passages of the text that a search found, highlighted behind the glyphs. Marks the finds
+    // of the query (FindQueryMarks; `strict` as for the keyword search) and goes to the first; a new text
+    // has none.
+    void MarkQuery(std::string_view query, bool strict);
+    void ClearMarks();
+    int MarkCount() const { return static_cast<int>(FMarks.size()); }
+    // The mark last gone to, 1-based; 0 for none. It is highlighted more strongly than the others.
+    int CurrentMark() const { return FCurrentMark; }
+    // Makes the mark the current one and scrolls it into view.
+    void GoToMark(int mark);
+    // Goes that many marks on (back when negative), round from the last to the first and back.
+    void StepMark(int steps);
+    // The mark's rectangles in the current layout, one per word it touches.
+    std::vector<TRect> MarkRects(int mark);
+    TColor MarkColor() const { return FMarkColor; }
+    void SetMarkColor(TColor value) { SetProperty(FMarkColor, value); }
+    TColor CurrentMarkColor() const { return FCurrentMarkColor; }
+    void SetCurrentMarkColor(TColor value) { SetProperty(FCurrentMarkColor, value); }
+
     const TPalette* GetPalette() const override;
     // Paints background and text. Unlike other paints it also changes what callers see: its layout sets
     // XMax, YMax and the hit areas of HyperLinks, and a text that outgrows the control in a direction it
@@ -161,6 +189,11 @@ private:
     // Handles Ctrl+A and Ctrl+C; answers whether the key was one of them.
     bool SelectionKey(int key, TShiftState shift);
 
+    // Lays the text out on the canvas when the kept layout does not serve the current width and fonts.
+    void EnsureLayout(TCanvas& canvas);
+    // Fills the marks' rectangles that reach into the painted area, before the text goes over them.
+    void PaintMarks(TCanvas& canvas);
+
     TBackground FBackground;
     int FDX = 0;
     int FDY = 0;
@@ -182,6 +215,13 @@ private:
     size_t FSelectionCaret = 0;
     bool FSelecting = false;
     TPoint FPressPoint;
+
+    int FZoom = 100;
+    TFont FZoomedFont, FZoomedLinkFont;
+    std::vector<TTextRange> FMarks; // in the layout's visible text
+    int FCurrentMark = 0;
+    TColor FMarkColor = TColor::FromRgb(0xF2CC6E);
+    TColor FCurrentMarkColor = TColor::FromRgb(0xE8A848);
 };
 
 // The control as the forms use it.

@@ -64,6 +64,7 @@ constexpr int vkUp = 0x26;
 constexpr int vkRight = 0x27;
 constexpr int vkDown = 0x28;
 constexpr int vkF1 = 0x70;
+constexpr int vkF3 = 0x72;
 
 using TKeyEvent = std::function<void(TObject* Sender, int& Key, TShiftState Shift)>;
 using TMouseEvent =

@@ -19,6 +19,8 @@ int VirtualKey(int qtKey) {
         return vkHome;
     case Qt::Key_F1:
         return vkF1;
+    case Qt::Key_F3:
+        return vkF3;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         return vkReturn;

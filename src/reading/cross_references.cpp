@@ -106,6 +106,7 @@ void TCrossReferences::StartHLQuerySearchBtnClick(TObject* Sender) {
         if (TiDbRecFile* file = FState.RecFile.get()) {
             const std::string target(ShortString(FParts.SearchEdit->Text()));
             std::string query = "+\"" + target + "\"";
+            FState.HitQuery = {query, false};
             std::vector<char> buffer(query.begin(), query.end());
             buffer.push_back('\0');
             TiDbQuery request{buffer.data(), static_cast<int32_t>(query.size())};

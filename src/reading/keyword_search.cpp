@@ -109,6 +109,7 @@ void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
                 SearchEdit->SetText(RerunSearchText(SearchEdit->Text()));
                 query = SearchEdit->Text();
             }
+            FState.HitQuery = {query, true};
             if (!SearchEdit->Text().empty()) {
                 // The scan folds the query in place; the buffer is its own.
                 std::vector<char> buffer(query.begin(), query.end());

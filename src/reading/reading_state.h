@@ -36,6 +36,12 @@ struct TReadingState {
     int32_t TopicId = 0;
     int32_t ExtraInfoOrdinal = 0;
     int32_t RecipeOrdinal = 0;
+    // The query of the search whose results are listed (typed, re-run or a link's), and whether its words
+    // must begin a word as in the keyword search: a topic shown from the results marks what matched.
+    struct TShownQuery {
+        std::string Text;
+        bool Strict = false;
+    } HitQuery;
 
     bool Has(uint8_t flags) const { return (NavFlags & flags) != 0; }
     void Set(uint8_t flags) { NavFlags = static_cast<uint8_t>(NavFlags | flags); }

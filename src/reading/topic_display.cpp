@@ -121,6 +121,7 @@ void TTopicDisplay::ShowRecord(const TiDbRec& R) {
                     RecordHistory(levels);
                     FindExtraTexts();
                 }
+                MarkHits();
             }
             // A hidden window cannot take the focus; the text shows all the same. A reader moving through a
             // list with the keyboard stays in it (the mouse never gives a list the focus).
@@ -129,6 +130,17 @@ void TTopicDisplay::ShowRecord(const TiDbRec& R) {
         }
     }
     FHost.UpdateStatus(nullptr);
+    // The first search of a mode shows the text's box only now, and a box scrolls only while shown.
+    if (MainText->MarkCount() > 0)
+        MainText->GoToMark(MainText->CurrentMark());
+}
+
+void TTopicDisplay::MarkHits() {
+    // A topic picked from the results of a search shows where the search found it; one reached any other
+    // way shows no marks (its new text has none).
+    if (FState.Has(nfContent) || !FState.Has(nfSearch | nfHyperLink))
+        return;
+    MainText->MarkQuery(FState.HitQuery.Text, FState.HitQuery.Strict);
 }
 
 int32_t TTopicDisplay::SelectedOrdinal(const GCustomTextControl& list) const {

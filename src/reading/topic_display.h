@@ -70,6 +70,8 @@ public:
 private:
     void RecordHistory(const TPathLevels& levels);
     void FindExtraTexts();
+    // Marks the finds of the search whose result is on display.
+    void MarkHits();
     std::string HeaderCaption(const TPathLevels& levels) const;
 
     TReadingState& FState;
