@@ -59,14 +59,7 @@ void TKeywordSearch::Connect(TTopicDisplay* topic, const TWindowParts& parts) {
 }
 
 void TKeywordSearch::SearchBtnClick(TObject*) {
-    if (FParts.HeaderBk)
-        FHost.LoadBackground("m_t", FParts.HeaderBk->Background());
-    if (FParts.MainBk)
-        FHost.LoadBackground("m_r", FParts.MainBk->Background());
-    if (FParts.BtnPnlBk)
-        FHost.LoadBackground("m_b2", FParts.BtnPnlBk->Background());
-    if (!NavPage2Bk->Background().Image().HasGraphic())
-        FHost.LoadBackground("m_l2", NavPage2Bk->Background());
+    LoadSearchPictures();
     if (FState.NavFlags == 0)
         FHost.EntryBtnClick(FParts.EntryIntroBtn);
     if (FTopic)
@@ -80,6 +73,17 @@ void TKeywordSearch::SearchBtnClick(TObject*) {
     // The reader came to type: the cursor waits in the field, also after a click with the mouse (the text
     // that had the keys before is empty now).
     SearchEdit->SetFocus();
+}
+
+void TKeywordSearch::LoadSearchPictures() {
+    if (FParts.HeaderBk)
+        FHost.LoadBackground("m_t", FParts.HeaderBk->Background());
+    if (FParts.MainBk)
+        FHost.LoadBackground("m_r", FParts.MainBk->Background());
+    if (FParts.BtnPnlBk)
+        FHost.LoadBackground("m_b2", FParts.BtnPnlBk->Background());
+    if (!NavPage2Bk->Background().Image().HasGraphic())
+        FHost.LoadBackground("m_l2", NavPage2Bk->Background());
 }
 
 void TKeywordSearch::SearchEditKeyDown(TObject*, int& Key, TShiftState Shift) {

@@ -41,6 +41,9 @@ public:
     TGauge* SearchGauge = nullptr;
 
     void SearchBtnClick(TObject* Sender);
+    // The pictures of search mode: header, right column and button strip, and the page's own on the first
+    // visit.
+    void LoadSearchPictures();
     void SearchEditKeyDown(TObject* Sender, int& Key, TShiftState Shift);
     // A typed search when Sender is SearchEdit, otherwise a re-run of the field's text.
     void StartQuerySearchBtnClick(TObject* Sender);
