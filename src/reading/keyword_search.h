@@ -2,6 +2,9 @@
 
 #include "controls/text_control.h"
 #include "reading/reading_state.h"
+#include "reading/search_corrections.h"
+
+#include <memory>
 
 namespace orvalis {
 
@@ -39,6 +42,8 @@ public:
     GTextControl* QueryResultsLst = nullptr;
     TLabel* QueryResultsLstLbl = nullptr;
     TGauge* SearchGauge = nullptr;
+    // "Bedoelde u …?" under the hit count; a click on a correction searches for it as if typed.
+    std::unique_ptr<TSearchCorrections> Corrections;
 
     void SearchBtnClick(TObject* Sender);
     // The pictures of search mode: header, right column and button strip, and the page's own on the first
