@@ -137,7 +137,7 @@ void TMainForm::FormCreate() {
     NavFlags = 0;
     MainPages->SetActivePage("IntroPage");
 
-    for (GParserControl* renderer : {MainText, HintText})
+    for (GParserControl* renderer : {MainText, HintText, Search->Corrections->CorrectionsText})
         renderer->HyperLinkFont().SetHeight(renderer->Font().Height());
 
     LoadBackground("i_t", HeaderBk->Background());
