@@ -598,7 +598,9 @@ bool MatchesKeywordQuery(const TiDbRec& record, const TPathViews& v, const TQuer
 } // namespace
 
 void TiDbRecFile::SelectByQuery(TiDbQuery& query, TProgressGauge* gauge) {
-    SelectByTerms(query, gauge, MatchesKeywordQuery);
+    SelectByTerms(query, gauge, [](const TiDbRec& record, const TPathViews& v, const TQueryMatcher& matcher) {
+        return MatchesKeywordQuery(record, v, matcher);
+    });
 }
 
 void TiDbRecFile::VisitSearchedTopics(
