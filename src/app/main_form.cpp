@@ -65,6 +65,10 @@ void TMainForm::SetRendererOffsets() {
     MainText->SetdY(-MainTextCtrl->Top());
     HintText->SetdX(-HintTextCtrl->Left());
     HintText->SetdY(-HintTextCtrl->Top());
+    // The offer of corrections lies on the search page, whose picture starts at the page's corner.
+    const TControl* corrections = Search->Corrections->CorrectionsCtrl;
+    Search->Corrections->CorrectionsText->SetdX(-corrections->Left());
+    Search->Corrections->CorrectionsText->SetdY(-corrections->Top());
 }
 
 void TMainForm::ChooseVariantAndScale() {
@@ -102,6 +106,7 @@ void TMainForm::FormCreate() {
 
     MainText = CreateRenderer(MainTextCtrl);
     HintText = CreateRenderer(HintTextCtrl);
+    Search->Corrections->Connect(CreateRenderer(Search->Corrections->CorrectionsCtrl));
     SetRendererOffsets();
     Contents->Connect(Topic.get());
     Topic->Connect(Contents.get(), SearchEdit, MainText);
@@ -132,7 +137,7 @@ void TMainForm::FormCreate() {
     NavFlags = 0;
     MainPages->SetActivePage("IntroPage");
 
-    for (GParserControl* renderer : {MainText, HintText})
+    for (GParserControl* renderer : {MainText, HintText, Search->Corrections->CorrectionsText})
         renderer->HyperLinkFont().SetHeight(renderer->Font().Height());
 
     LoadBackground("i_t", HeaderBk->Background());

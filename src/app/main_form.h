@@ -78,6 +78,12 @@ public:
     void ResetBtnClick(TObject* Sender) override;
     // Makes every control agree with the navigation state.
     void UpdateStatus(TObject* Sender) override;
+    // Back and forward through the topics shown in this session (Alt+Left, Alt+Right, Backspace, the
+    // mouse's side buttons): a step shows its topic again in the mode, section and text it was shown in,
+    // scrolled as the reader left it. The history list stays as it is.
+    void TrailBack(TObject* Sender);
+    void TrailForward(TObject* Sender);
+    void FormXButtonDown(TObject* Sender, TMouseButton Button);
     void MinimizeBtnClick(TObject* Sender);
     void QuitBtnClick(TObject* Sender);
     void MainTextClick(TObject* Sender);
@@ -85,7 +91,7 @@ public:
     void InfoBtnClick(TObject* Sender);
     void HelpBtnClick(TObject* Sender);
     // The window's keys, heard before the control with the focus: Ctrl+F, Escape, Ctrl+P, Ctrl+Shift+C, F1,
-    // the text size keys, F3 and Shift+F3, and the quiz page's keys.
+    // the text size keys, F3 and Shift+F3, back and forward, and the quiz page's keys.
     void FormKeyDown(TObject* Sender, int& Key, TShiftState Shift);
     // The text size of the topic and hint texts for this session, in percent (one of TextZoomSteps).
     int TextZoom() const;
@@ -246,6 +252,12 @@ private:
     bool ReadingComfortKeyDown(int Key, TShiftState Shift);
     // Tab visits the controls in reading order: left column, text, text buttons, button strip, header.
     void SetReadingTabOrder();
+    // The pictures of reading a section: header, right column (also under the text), button strip, and
+    // the contents page's own on the first visit.
+    void LoadReadingPictures();
+    void ShowTrailStop(TObject* Sender, const TTrailStop& stop);
+    // Selects the line of the ordinal in the list, one line of context above it; false when there is none.
+    bool SelectTrailLine(GTextControl& list, const TTrailStop& stop);
     std::vector<TControl*> FTabOrder;
     // Once the reader uses the keyboard, a new page takes the focus to its first control in reading order,
     // unless the focus is on the page already.

@@ -10,6 +10,7 @@ namespace orvalis {
 
 namespace {
 constexpr TShiftState Ctrl = uint8_t(TShiftFlag::ssCtrl);
+constexpr TShiftState Alt = uint8_t(TShiftFlag::ssAlt);
 constexpr TShiftState CtrlShift = uint8_t(TShiftFlag::ssCtrl) | uint8_t(TShiftFlag::ssShift);
 
 // Acts as a click on the button, when the reader can see and use it; false when not.
@@ -84,6 +85,20 @@ void TMainForm::FocusNewPage() {
 }
 
 void TMainForm::FormKeyDown(TObject*, int& Key, TShiftState Shift) {
+    // Back and forward while reading; Backspace in an edit deletes, as it always did.
+    if (MainPages->ActivePage() == MainPage) {
+        const bool back = (Key == vkLeft && Shift == Alt) ||
+                          (Key == vkBack && Shift == 0 && !dynamic_cast<TEdit*>(ActiveControl()));
+        const bool forward = Key == vkRight && Shift == Alt;
+        if (back || forward) {
+            Key = 0;
+            if (back)
+                TrailBack(this);
+            else
+                TrailForward(this);
+            return;
+        }
+    }
     if (Key == 'F' && Shift == Ctrl) {
         Key = 0;
         // Search mode is kept with its results when the reader is in it already.

@@ -60,6 +60,7 @@ void TMainForm::BindHandlers() {
     };
     SetKeyPreview(true);
     OnKeyDown = [this](TObject* sender, int& key, TShiftState shift) { FormKeyDown(sender, key, shift); };
+    OnXButtonDown = [this](TObject* sender, TMouseButton button) { FormXButtonDown(sender, button); };
     SetReadingTabOrder();
 
     std::vector<TBaseBtn*> hovered{
@@ -93,12 +94,7 @@ void TMainForm::EntryBtnClick(TObject* Sender) {
     Topic->ClearDisplay();
     GoToPnl->Hide();
     SearchEdit->SetText("");
-    LoadBackground("m_t", HeaderBk->Background());
-    LoadBackground("m_r", MainBk->Background());
-    MainText->Background().SetImage(MainBk->Background().Image());
-    LoadBackground("m_b", BtnPnlBk->Background());
-    if (!NavPage1Bk->Background().Image().HasGraphic())
-        LoadBackground("m_l1", NavPage1Bk->Background());
+    LoadReadingPictures();
     const bool fromSearch = Has(nfHyperLink | nfSearch);
     MainPages->SetActivePage("MainPage");
     NavPages->SetActivePage("Content");
@@ -126,6 +122,15 @@ void TMainForm::EntryBtnClick(TObject* Sender) {
         ResetBtnClick(Sender);
     }
     UpdateStatus(Sender);
+}
+
+void TMainForm::LoadReadingPictures() {
+    LoadBackground("m_t", HeaderBk->Background());
+    LoadBackground("m_r", MainBk->Background());
+    MainText->Background().SetImage(MainBk->Background().Image());
+    LoadBackground("m_b", BtnPnlBk->Background());
+    if (!NavPage1Bk->Background().Image().HasGraphic())
+        LoadBackground("m_l1", NavPage1Bk->Background());
 }
 
 void TMainForm::BackBtnClick(TObject*) {

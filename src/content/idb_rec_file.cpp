@@ -583,13 +583,48 @@ void TiDbRecFile::SelectByTerms(TiDbQuery& query, TProgressGauge* gauge, Match&&
         gauge->Hide();
 }
 
+namespace {
+// A record that the keyword search tests: a topic outside the Quorindex entries.
+bool IsSearchedTopic(const TPathViews& v) {
+    return v.L1 != "4" && !v.L2.empty() && v.L3.empty() && v.L4.empty();
+}
+
+bool MatchesKeywordQuery(const TiDbRec& record, const TPathViews& v, const TQueryMatcher& matcher) {
+    if (!IsSearchedTopic(v))
+        return false;
+    const std::string_view text = TextOf(record);
+    return !text.empty() && matcher.Matches(text, true);
+}
+} // namespace
+
 void TiDbRecFile::SelectByQuery(TiDbQuery& query, TProgressGauge* gauge) {
     SelectByTerms(query, gauge, [](const TiDbRec& record, const TPathViews& v, const TQueryMatcher& matcher) {
-        if (v.L1 == "4" || v.L2.empty() || !v.L3.empty() || !v.L4.empty())
-            return false;
-        const std::string_view text = TextOf(record);
-        return !text.empty() && matcher.Matches(text, true);
+        return MatchesKeywordQuery(record, v, matcher);
     });
+}
+
+void TiDbRecFile::VisitSearchedTopics(
+    const std::function<bool(std::string_view title, std::string_view text)>& visit) const {
+    for (const TStoredRecord& stored : FRecords) {
+        const TiDbRec record = Copy(stored);
+        const TPathViews v = SplitPathViews(record.Path);
+        const std::string_view text = TextOf(record);
+        if (IsSearchedTopic(v) && !text.empty() && !visit(v.L2, text))
+            return;
+    }
+}
+
+bool TiDbRecFile::AnyByQuery(TiDbQuery& query) const {
+    FoldQuery(query);
+    if (query.TextLen <= 0)
+        return false;
+    const TQueryMatcher matcher(ParseQuery(std::string_view(query.Text, query.Text ? query.TextLen : 0)));
+    for (const TStoredRecord& stored : FRecords) {
+        const TiDbRec record = Copy(stored);
+        if (MatchesKeywordQuery(record, SplitPathViews(record.Path), matcher))
+            return true;
+    }
+    return false;
 }
 
 void TiDbRecFile::SelectByLinkQuery(TiDbQuery& query, TProgressGauge* gauge) {

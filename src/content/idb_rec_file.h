@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -77,6 +78,14 @@ public:
     // query text is folded to lower case in place.
     void SelectByQuery(TiDbQuery& query, TProgressGauge* gauge);
     void SelectByLinkQuery(TiDbQuery& query, TProgressGauge* gauge);
+
+    // The records the keyword search tests (topics of the sections "1" to "3" that have a text), in file
+    // order: their titles and texts, until the visitor returns false. The selection stays as it is.
+    void VisitSearchedTopics(
+        const std::function<bool(std::string_view title, std::string_view text)>& visit) const;
+    // Whether SelectByQuery with the query would select a record; it stops at the first and leaves the
+    // selection as it is. The query text is folded to lower case in place.
+    bool AnyByQuery(TiDbQuery& query) const;
 
     int32_t SelectedCount() const { return FSelectedCount; }
     int32_t CursorOrdinal() const { return FCursorOrdinal; }

@@ -21,9 +21,11 @@ namespace orvalis {
 
 namespace {
 TMouseButton ButtonOf(Qt::MouseButton b) {
-    return b == Qt::RightButton    ? TMouseButton::mbRight
-           : b == Qt::MiddleButton ? TMouseButton::mbMiddle
-                                   : TMouseButton::mbLeft;
+    return b == Qt::RightButton     ? TMouseButton::mbRight
+           : b == Qt::MiddleButton  ? TMouseButton::mbMiddle
+           : b == Qt::BackButton    ? TMouseButton::mbBack
+           : b == Qt::ForwardButton ? TMouseButton::mbForward
+                                    : TMouseButton::mbLeft;
 }
 
 bool IsWithin(const TControl* control, const TControl* container) {

@@ -20,7 +20,8 @@ class TCanvas;
 class TPalette;
 class TWinControl;
 
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+// mbBack and mbForward are the side buttons (8 and 9) that browsers use to go back and forward.
+enum class TMouseButton { mbLeft, mbRight, mbMiddle, mbBack, mbForward };
 enum class TShiftFlag : uint8_t {
     ssShift = 1,
     ssAlt = 2,

@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QThread>
@@ -77,13 +78,16 @@ private:
 };
 
 // Sees the keys pressed anywhere in the application, before the widget they are meant for: a key in the
-// form's window turns the focus frames on and, with KeyPreview, goes to the form first.
+// form's window turns the focus frames on and, with KeyPreview, goes to the form first. The mouse's back
+// and forward buttons go to the form's OnXButtonDown in the same way.
 class TFormKeys : public QObject {
 public:
     explicit TFormKeys(TForm& form) : FForm(form) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (IsXButtonEvent(event) && watched->isWidgetType())
+            return XButton(static_cast<QWidget*>(watched), static_cast<QMouseEvent*>(event));
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
             return false;
         auto* receiver = static_cast<QWidget*>(watched);
@@ -105,6 +109,28 @@ protected:
         const TPaintBatch batch;
         FForm.KeyDown(code, ShiftOf(key->modifiers(), Qt::NoButton));
         return code == 0;
+    }
+
+private:
+    static bool IsXButtonEvent(const QEvent* event) {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+            type != QEvent::MouseButtonDblClick)
+            return false;
+        const Qt::MouseButton button = static_cast<const QMouseEvent*>(event)->button();
+        return button == Qt::BackButton || button == Qt::ForwardButton;
+    }
+    // The press is the form's; its release and a second press in quick succession (which the window
+    // system reports as a double click) are kept from the controls as well.
+    bool XButton(QWidget* receiver, QMouseEvent* event) {
+        if (receiver->window() != FForm.Widget() || !FForm.OnXButtonDown)
+            return false;
+        if (event->type() != QEvent::MouseButtonRelease) {
+            const TPaintBatch batch;
+            FForm.OnXButtonDown(&FForm, event->button() == Qt::BackButton ? TMouseButton::mbBack
+                                                                          : TMouseButton::mbForward);
+        }
+        return true;
     }
 
 private:

@@ -61,6 +61,10 @@ public:
     // The control of the window that has the keyboard focus; none when no control has it.
     TControl* ActiveControl() const;
 
+    // Raised when the mouse's back or forward button (mbBack, mbForward) is pressed anywhere in the window.
+    // While it is set, those buttons reach no control of the window.
+    std::function<void(TObject* Sender, TMouseButton Button)> OnXButtonDown;
+
     // Raised when a key is released in the window and no control of it took the key; Shift includes the
     // mouse buttons held.
     std::function<void(TObject* Sender, int& Key, TShiftState Shift)> OnKeyUp;

@@ -48,6 +48,12 @@ TKeywordSearch::TKeywordSearch(TReadingState& state, TReadingHost& host, TWinCon
                                    {"Arial", 11, {}, clBlack, TAlignment::taCenter});
     QueryResultsLstLbl->SetWordWrap(true);
 
+    Corrections = std::make_unique<TSearchCorrections>(searchPage);
+    Corrections->OnCorrectionClick = [this](const std::string& correction) {
+        SearchEdit->SetText(correction);
+        StartQuerySearchBtnClick(SearchEdit);
+    };
+
     SearchGauge = new TGauge(mainPage);
     SearchGauge->SetBounds(230, 350, 400, 5);
     SearchGauge->Hide();
@@ -59,14 +65,7 @@ void TKeywordSearch::Connect(TTopicDisplay* topic, const TWindowParts& parts) {
 }
 
 void TKeywordSearch::SearchBtnClick(TObject*) {
-    if (FParts.HeaderBk)
-        FHost.LoadBackground("m_t", FParts.HeaderBk->Background());
-    if (FParts.MainBk)
-        FHost.LoadBackground("m_r", FParts.MainBk->Background());
-    if (FParts.BtnPnlBk)
-        FHost.LoadBackground("m_b2", FParts.BtnPnlBk->Background());
-    if (!NavPage2Bk->Background().Image().HasGraphic())
-        FHost.LoadBackground("m_l2", NavPage2Bk->Background());
+    LoadSearchPictures();
     if (FState.NavFlags == 0)
         FHost.EntryBtnClick(FParts.EntryIntroBtn);
     if (FTopic)
@@ -82,6 +81,21 @@ void TKeywordSearch::SearchBtnClick(TObject*) {
     SearchEdit->SetFocus();
 }
 
+void TKeywordSearch::LoadSearchPictures() {
+    if (FParts.HeaderBk)
+        FHost.LoadBackground("m_t", FParts.HeaderBk->Background());
+    if (FParts.MainBk)
+        FHost.LoadBackground("m_r", FParts.MainBk->Background());
+    if (FParts.BtnPnlBk)
+        FHost.LoadBackground("m_b2", FParts.BtnPnlBk->Background());
+    if (!NavPage2Bk->Background().Image().HasGraphic()) {
+        FHost.LoadBackground("m_l2", NavPage2Bk->Background());
+        // The offer of corrections shows the page's picture behind its text.
+        if (Corrections->CorrectionsText)
+            Corrections->CorrectionsText->Background().SetImage(NavPage2Bk->Background().Image());
+    }
+}
+
 void TKeywordSearch::SearchEditKeyDown(TObject*, int& Key, TShiftState Shift) {
     if (FState.RecFile && Shift == 0 && Key == vkReturn)
         StartQuerySearchBtnClick(SearchEdit);
@@ -93,6 +107,7 @@ void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
         if (FTopic)
             FTopic->ClearDisplay();
         QueryResultsLstLbl->SetCaption("");
+        Corrections->Hide();
         if (QueryResultsLst->Items().Count() > 0) {
             QueryResultsLst->Items().BeginUpdate();
             QueryResultsLst->Clear();
@@ -136,6 +151,8 @@ void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
                 QueryResultsLstSelect(Sender);
             }
             QueryResultsLstLbl->SetCaption("Gevonden: " + std::to_string(QueryResultsLst->Items().Count()));
+            if (typed && QueryResultsLst->Items().Count() == 0 && !SearchEdit->Text().empty())
+                Corrections->Offer(*file, SearchEdit->Text());
         }
         SearchEdit->SelectAll();
     }

@@ -2,6 +2,9 @@
 
 #include "controls/text_control.h"
 #include "reading/reading_state.h"
+#include "reading/search_corrections.h"
+
+#include <memory>
 
 namespace orvalis {
 
@@ -39,8 +42,13 @@ public:
     GTextControl* QueryResultsLst = nullptr;
     TLabel* QueryResultsLstLbl = nullptr;
     TGauge* SearchGauge = nullptr;
+    // "Bedoelde u …?" under the hit count; a click on a correction searches for it as if typed.
+    std::unique_ptr<TSearchCorrections> Corrections;
 
     void SearchBtnClick(TObject* Sender);
+    // The pictures of search mode: header, right column and button strip, and the page's own on the first
+    // visit.
+    void LoadSearchPictures();
     void SearchEditKeyDown(TObject* Sender, int& Key, TShiftState Shift);
     // A typed search when Sender is SearchEdit, otherwise a re-run of the field's text.
     void StartQuerySearchBtnClick(TObject* Sender);

@@ -83,12 +83,14 @@ void TTopicDisplay::SetHeader(const std::string& caption) {
 }
 
 void TTopicDisplay::ClearDisplay() {
+    Trail.Leave(MainTextCtrl->VertScrollPosition());
     SetHeader("");
     if (MainText)
         MainText->SetText(nullptr);
     FState.TopicId = 0;
     FState.ExtraInfoOrdinal = 0;
     FState.RecipeOrdinal = 0;
+    FTopicOrdinal = 0;
 }
 
 void TTopicDisplay::ShowRecord(const TiDbRec& R) {
@@ -105,9 +107,12 @@ void TTopicDisplay::ShowRecord(const TiDbRec& R) {
         if (!R.Text) {
             ClearDisplay();
         } else {
+            Trail.Leave(MainTextCtrl->VertScrollPosition());
             MainText->SetText(R.Text);
             if (!FState.Has(nfExtraInfo | nfRecipe)) {
                 FState.TopicId = static_cast<int32_t>(R.Id);
+                // The caller fetched the record by its ordinal, which the cursor still names.
+                FTopicOrdinal = FState.RecFile ? FState.RecFile->CursorOrdinal() : 0;
                 FState.ExtraInfoOrdinal = 0;
                 FState.RecipeOrdinal = 0;
             }
@@ -122,6 +127,7 @@ void TTopicDisplay::ShowRecord(const TiDbRec& R) {
                     FindExtraTexts();
                 }
                 MarkHits();
+                RecordTrail();
             }
             // A hidden window cannot take the focus; the text shows all the same. A reader moving through a
             // list with the keyboard stays in it (the mouse never gives a list the focus).
@@ -191,6 +197,18 @@ void TTopicDisplay::RecordHistory(const TPathLevels& levels) {
         items.Delete(0);
     items.EndUpdate();
     GoToLst->SetItemIndex(items.Count() - 1);
+}
+
+void TTopicDisplay::RecordTrail() {
+    if (!GoToLst->Enabled())
+        return;
+    TTrailStop stop;
+    stop.NavFlags = FState.NavFlags;
+    if (FState.Has(nfSearch | nfHyperLink) && FSearchEdit)
+        stop.Query = FSearchEdit->Text();
+    stop.TopicId = FState.TopicId;
+    stop.TopicOrdinal = FTopicOrdinal;
+    Trail.Add(stop);
 }
 
 // A topic's records follow one another in the file: the topic, then perhaps its extra information (L3 =

@@ -4,6 +4,7 @@
 #include "controls/parser_control.h"
 #include "controls/text_control.h"
 #include "reading/reading_state.h"
+#include "reading/topic_trail.h"
 
 #include <string>
 
@@ -67,17 +68,26 @@ public:
     // At most this many topics stay in the history.
     static constexpr int MaxHistoryLines = 15;
 
+    // The topics shown in this session, for back and forward. A topic joins it when it is shown in one of
+    // the three reading modes while the history list is enabled (not on the way through a section's
+    // rebuild, nor while a step of the trail itself is being shown).
+    TTopicTrail Trail;
+    // The ordinal, in the selection that showed it, of the topic whose text is on display; 0 for none.
+    int32_t TopicOrdinal() const { return FTopicOrdinal; }
+
 private:
     void RecordHistory(const TPathLevels& levels);
     void FindExtraTexts();
     // Marks the finds of the search whose result is on display.
     void MarkHits();
     std::string HeaderCaption(const TPathLevels& levels) const;
+    void RecordTrail();
 
     TReadingState& FState;
     TReadingHost& FHost;
     TContentsPane* FContents = nullptr;
     TEdit* FSearchEdit = nullptr;
+    int32_t FTopicOrdinal = 0;
 };
 
 } // namespace orvalis

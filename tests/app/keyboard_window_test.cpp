@@ -76,10 +76,7 @@ protected:
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
         test::Key(Form->Widget(), key, modifiers, text);
     }
-    void Type(const std::string& text) {
-        for (char c : text)
-            Press(Qt::Key(QChar(c).toUpper().unicode()), Qt::NoModifier, QString(QChar(c)));
-    }
+    void Type(const std::string& text) { test::Type(Form->Widget(), text); }
     // Presses Tab (Shift+Tab backwards) until the control has the focus; false after a whole round.
     bool TabTo(const TControl* control, bool backwards = false) {
         for (int i = 0; i < 120 && !control->Focused(); ++i)

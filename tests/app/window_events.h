@@ -103,6 +103,12 @@ inline void Key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = 
     QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : window, &release);
 }
 
+// Each character typed as its key, with the character as the key's text.
+inline void Type(QWidget* window, const std::string& text) {
+    for (char c : text)
+        Key(window, Qt::Key(QChar(c).toUpper().unicode()), Qt::NoModifier, QString(QChar(c)));
+}
+
 inline void Leave(TControl* control) {
     QEvent e(QEvent::Leave);
     QApplication::sendEvent(control->Widget(), &e);
