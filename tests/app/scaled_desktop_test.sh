@@ -7,21 +7,7 @@
 set -euo pipefail
 program=$1
 
-for tool in xvfb-run xrdb xdotool convert import; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "skipped: $tool is not installed (scripts/deps.sh installs it)"
-        exit 77
-    fi
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-chmod 700 "$work"
-export XDG_RUNTIME_DIR=$work
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
-if [[ -n "${ASAN_OPTIONS:-}" ]]; then
-    export ASAN_OPTIONS="$ASAN_OPTIONS:strict_string_checks=0"
-fi
+source "$(dirname "$0")/real_program_setup.sh" xvfb-run xrdb xdotool convert import
 
 cat >"$work/desktop.sh" <<'EOF'
 set -euo pipefail
