@@ -71,15 +71,7 @@ protected:
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
         test::Key(Form->Widget(), key, modifiers, text);
     }
-    // Types Windows-1252 text as the keyboard delivers it, one character at a time.
-    void Type(const std::string& text) {
-        for (char c : text) {
-            const QChar ch(static_cast<unsigned char>(c));
-            Press(ch.isLetterOrNumber() && ch.unicode() < 0x80 ? Qt::Key(ch.toUpper().unicode())
-                                                               : Qt::Key_unknown,
-                  Qt::NoModifier, QString(ch));
-        }
-    }
+    void Type(const std::string& text) { test::Type(Form->Widget(), text); }
     void Search(const std::string& text) {
         Press(Qt::Key_F, Qt::ControlModifier);
         ASSERT_TRUE(Form->SearchEdit->Focused());

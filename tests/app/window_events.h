@@ -104,9 +104,15 @@ inline void Key(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers = 
 }
 
 // Each character typed as its key, with the character as the key's text.
+// Types Windows-1252 text as the keyboard delivers it, one character at a time; a letter beyond ASCII comes
+// with no key code of its own, only its text.
 inline void Type(QWidget* window, const std::string& text) {
-    for (char c : text)
-        Key(window, Qt::Key(QChar(c).toUpper().unicode()), Qt::NoModifier, QString(QChar(c)));
+    for (char c : text) {
+        const QChar ch(static_cast<unsigned char>(c));
+        Key(window,
+            ch.isLetterOrNumber() && ch.unicode() < 0x80 ? Qt::Key(ch.toUpper().unicode()) : Qt::Key_unknown,
+            Qt::NoModifier, QString(ch));
+    }
 }
 
 inline void Leave(TControl* control) {
