@@ -79,10 +79,10 @@ int main(int argc, char** argv) {
         ours.push_back(Since(start));
 
         start = Clock::now();
-        form.RecFile->SelectAll();
-        form.RecFile->SelectSection('1');
+        form.State.RecFile->SelectAll();
+        form.State.RecFile->SelectSection('1');
         std::vector<std::string> lines;
-        form.RecFile->ListTitles(TTitleSelector::tsAll, lines, nullptr, TListOrder::Title);
+        form.State.RecFile->ListTitles(TTitleSelector::tsAll, lines, nullptr, TListOrder::Title);
         store.push_back(Since(start));
     }
     const double x = Median(ours), y = Median(store);
@@ -96,9 +96,9 @@ int main(int argc, char** argv) {
         TiDbQuery query{buffer.data(), static_cast<int32_t>(text.size())};
         const Clock::time_point start = Clock::now();
         if (link)
-            form.RecFile->SelectByLinkQuery(query, nullptr);
+            form.State.RecFile->SelectByLinkQuery(query, nullptr);
         else
-            form.RecFile->SelectByQuery(query, nullptr);
+            form.State.RecFile->SelectByQuery(query, nullptr);
         return Since(start);
     };
     const std::string word = "vitamine";
@@ -109,13 +109,13 @@ int main(int argc, char** argv) {
         const bool scanFirst = run % 2 == 1;
         Click(form.Entry1Btn);
         Click(form.SearchBtn);
-        form.SearchEdit->SetText(word);
+        form.Search->SearchEdit->SetText(word);
         Application().ProcessMessages();
         if (scanFirst)
             searchScan.push_back(scanAlone("+" + word, false));
         Clock::time_point start = Clock::now();
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(form.SearchEdit->Widget(), &enter);
+        QApplication::sendEvent(form.Search->SearchEdit->Widget(), &enter);
         searchOurs.push_back(Since(start));
         if (!scanFirst)
             searchScan.push_back(scanAlone("+" + word, false));
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
         // The first link of the section's first topic.
         Click(form.Entry1Btn);
         Application().ProcessMessages();
-        TPointerChain& links = form.MainText->HyperLinks();
+        TPointerChain& links = form.Topic->MainText->HyperLinks();
         if (links.Count() < 1) {
             std::fprintf(stderr, "the first topic has no link\n");
             return 1;
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
         if (scanFirst)
             linkScan.push_back(scanAlone("+\"" + target + "\"", true));
         start = Clock::now();
-        ClickAt(form.MainText, at);
+        ClickAt(form.Topic->MainText, at);
         linkOurs.push_back(Since(start));
         if (!scanFirst)
             linkScan.push_back(scanAlone("+\"" + target + "\"", true));
@@ -143,6 +143,6 @@ int main(int argc, char** argv) {
     for (const auto& [name, a, b] : {std::tuple{"search end to end", Median(searchOurs), Median(searchScan)},
                                      std::tuple{"link end to end", Median(linkOurs), Median(linkScan)}})
         std::printf("%s: ours %.2f ms, baseline %.2f ms, ratio %.2f\n", name, a, b, a / b);
-    form.RecFile.reset();
+    form.State.RecFile.reset();
     return 0;
 }

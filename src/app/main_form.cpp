@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 #include "app/about_box.h"
 #include "app/intro_form.h"
+#include "app/page_pictures.h"
 #include "app/screen_variant.h"
 #include "controls/bk_control.h"
 #include "controls/gauge.h"
@@ -37,34 +38,20 @@ TMainForm::TMainForm() {
 TMainForm::~TMainForm() {
     Application().OnMinimize = nullptr;
     Application().OnRestore = nullptr;
+    Application().OnMessageRound = nullptr;
 }
 
 const TPalette* TMainForm::GetPalette() const {
     return SharedPalette();
 }
 
-GParserControl* TMainForm::CreateRenderer(TScrollBox* box) {
-    auto* renderer = new GParserControl(box);
-    renderer->SetBounds(0, 0, box->Width(), box->Height());
-    renderer->SetAlign(TAlign::alTop);
-    renderer->SetParentColor(true);
-    renderer->SetParentFont(true);
-    renderer->Background().Brush().SetStyle(TBrushStyle::bsClear);
-    renderer->Background().Pen().SetStyle(TPenStyle::psClear);
-    renderer->Background().SetImageDrawStyle(TImageDrawStyle::idsTopLeft);
-    renderer->SetDrawFocused(false);
-    TFont link = renderer->Font();
-    link.SetStyle(TFontStyle::fsUnderline);
-    renderer->HyperLinkFont().Assign(link);
-    return renderer;
-}
-
-// The pictures under the texts line up with MainBk (which starts where NavPages ends) and with IntroBk.
+// The pictures under the texts line up with Topic->MainBk (which starts where NavPages ends) and with
+// Intro->IntroBk.
 void TMainForm::SetRendererOffsets() {
-    MainText->SetdX(NavPages->Width() - MainTextCtrl->Left());
-    MainText->SetdY(-MainTextCtrl->Top());
-    HintText->SetdX(-HintTextCtrl->Left());
-    HintText->SetdY(-HintTextCtrl->Top());
+    Topic->MainText->SetdX(NavPages->Width() - Topic->MainTextCtrl->Left());
+    Topic->MainText->SetdY(-Topic->MainTextCtrl->Top());
+    Intro->HintText->SetdX(-Intro->HintTextCtrl->Left());
+    Intro->HintText->SetdY(-Intro->HintTextCtrl->Top());
     // The offer of corrections lies on the search page, whose picture starts at the page's corner.
     const TControl* corrections = Search->Corrections->CorrectionsCtrl;
     Search->Corrections->CorrectionsText->SetdX(-corrections->Left());
@@ -96,6 +83,8 @@ void TMainForm::FormCreate() {
     Application().SetTitle("Orvalis");
     Application().OnMinimize = [this](TObject* sender) { FormMinimize(sender); };
     Application().OnRestore = [this](TObject* sender) { FormRestore(sender); };
+    // A message round inside an action shows the page its steps have asked for so far.
+    Application().OnMessageRound = [this](TObject*) { ApplyNotedStatus(); };
 
     std::error_code ignored;
     std::filesystem::current_path(NativePath(ProgramFolder()), ignored);
@@ -104,53 +93,42 @@ void TMainForm::FormCreate() {
 
     anImage.SetColorsForScreen(Screen().BitsPerPixel());
 
-    MainText = CreateRenderer(MainTextCtrl);
-    HintText = CreateRenderer(HintTextCtrl);
-    Search->Corrections->Connect(CreateRenderer(Search->Corrections->CorrectionsCtrl));
+    Topic->CreateRenderer();
+    Intro->CreateRenderer();
+    Search->CreateRenderer();
     SetRendererOffsets();
     Contents->Connect(Topic.get());
-    Topic->Connect(Contents.get(), SearchEdit, MainText);
-    Search->Connect(Topic.get(), {HeaderBk, MainBk, BtnPnlBk, EntryIntroBtn});
-    CrossReferences->Connect(Topic.get(), {HeaderBk, MainBk, BtnPnlBk, MainText, SearchEdit, SearchGauge});
+    Topic->Connect(Contents.get());
+    Search->Connect(Topic.get());
+    CrossReferences->Connect(Topic.get(), Search.get());
     Topic->OnMainTextHyperLinkClick = [this](TObject* sender, std::string& target) {
         CrossReferences->MainTextHyperLinkClick(sender, target);
     };
-    ClipboardCopy = std::make_unique<TClipboardCopy>(MainTextToClipBrdBtn, MainTextHeaderLbl, MainText);
-    Quiz->Connect({MainPages, HeaderBk, BtnPnlBk, &QuizLines});
-    Bmi->Connect({MainPages, HeaderBk, BtnPnlBk});
-    TextPrinter =
-        std::make_unique<TTextPrinter>(MainTextPrintBtn, MainTextHeaderLbl, MainText, MainTextCtrl, this);
+    ClipboardCopy->Connect(Topic->MainTextHeaderLbl, Topic->MainText);
+    TextPrinter->Connect(Topic->MainTextHeaderLbl, Topic->MainText, Topic->MainTextCtrl);
+    Quiz->SetCursors();
     BindHandlers();
-
-    QuizLines = std::make_unique<std::vector<std::string>>();
-
-    for (TLabel* header : {ContentHeader, SearchHeader, HyperLinkHeader})
-        header->Font().SetStyle(TFontStyle::fsBold);
-    MainTextHeaderLbl->Font().SetSize(10);
-    MainTextHeaderLbl->Font().SetStyle(TFontStyle::fsBold);
 
     const THourGlass hourGlass;
     ChooseVariantAndScale();
     PlaceOnScreen();
     SetRendererOffsets();
 
-    NavFlags = 0;
+    State.NavFlags = 0;
     MainPages->SetActivePage("IntroPage");
 
-    for (GParserControl* renderer : {MainText, HintText, Search->Corrections->CorrectionsText})
+    for (GParserControl* renderer : {Topic->MainText, Intro->HintText, Search->Corrections->CorrectionsText})
         renderer->HyperLinkFont().SetHeight(renderer->Font().Height());
 
-    LoadBackground("i_t", HeaderBk->Background());
-    LoadBackground("i", IntroBk->Background());
-    HintText->Background().SetImage(IntroBk->Background().Image());
+    LoadPictures(TPictureRow::Start);
 
-    RecFile = std::make_unique<TiDbRecFile>();
-    TopicId = ExtraInfoOrdinal = RecipeOrdinal = 0;
+    State.RecFile = std::make_unique<TiDbRecFile>();
+    State.TopicId = State.ExtraInfoOrdinal = State.RecipeOrdinal = 0;
     std::optional<TGaugeProgress> gauge;
     if (TIntroForm* splash = IntroForm())
         gauge.emplace(*splash->Gauge);
     // A missing or damaged database leaves what could be read; the program goes on with it.
-    RecFile->LoadFromFile(NativePath(ProgramPath("D\\iDbRecs.dat")), gauge ? &*gauge : nullptr);
+    State.RecFile->LoadFromFile(NativePath(ProgramPath("D\\iDbRecs.dat")), gauge ? &*gauge : nullptr);
 }
 
 void TMainForm::LoadBackground(const std::string& stem, TBackground& target) {
@@ -183,6 +161,54 @@ void TMainForm::LoadBackground(const std::string& stem, TBackground& target) {
     anImage.SetImageName("");
 }
 
+void TMainForm::LoadPictures(TPictureRow row) {
+    const TPagePictures& pictures = PicturesOf(row);
+    TBkControl* page = nullptr;
+    GCustomParserControl* text = nullptr;
+    TBkControl* leftColumn = nullptr;
+    switch (row) {
+    case TPictureRow::Start:
+        page = Intro->IntroBk;
+        text = Intro->HintText;
+        break;
+    case TPictureRow::MainMenu:
+        break;
+    case TPictureRow::Reading:
+    case TPictureRow::Search:
+    case TPictureRow::HyperLink:
+        page = Topic->MainBk;
+        text = Topic->MainText;
+        leftColumn = row == TPictureRow::Reading  ? Contents->NavPage1Bk
+                     : row == TPictureRow::Search ? Search->NavPage2Bk
+                                                  : CrossReferences->NavPage3Bk;
+        break;
+    case TPictureRow::Quiz:
+        page = Quiz->QuizBk;
+        break;
+    case TPictureRow::BMITest:
+        page = Bmi->BMITestBk;
+        break;
+    }
+    if (pictures.Header)
+        LoadBackground(pictures.Header, HeaderBk->Background());
+    if (pictures.Page && page) {
+        LoadBackground(pictures.Page, page->Background());
+        if (pictures.UnderText && text)
+            text->Background().SetImage(page->Background().Image());
+    }
+    if (pictures.ButtonStrip)
+        LoadBackground(pictures.ButtonStrip, BtnPnlBk->Background());
+    if (pictures.LeftColumn && leftColumn && !leftColumn->Background().Image().HasGraphic())
+        LoadBackground(pictures.LeftColumn, leftColumn->Background());
+}
+
+void TMainForm::OpenSelfTestPage(TSelfTestPage page) {
+    const bool quiz = page == TSelfTestPage::Quiz;
+    LoadPictures(quiz ? TPictureRow::Quiz : TPictureRow::BMITest);
+    MainPages->SetActivePage(quiz ? "QuizPage" : "BMITestPage");
+    State.NavFlags = 0;
+}
+
 void TMainForm::FormShow(TObject*) {
     FreeIntroForm();
     // The intro page shows no printing, and asking the system for its printers loads its print support,
@@ -190,13 +216,13 @@ void TMainForm::FormShow(TObject*) {
     // moment, or earlier when the reader opens a page that can print before then.
     FPrinterCheckDeferred = true;
     ResetBtnClick(this);
-    BtnMouseIn(DisclaimerIntroBtn);
+    BtnMouseIn(Intro->DisclaimerIntroBtn);
     FPrinterCheckDeferred = false;
     Application().WhenIdle(this, [this] { PrinterInstalled(); });
     // The keyboard starts where reading starts, not at the header's first button (its frame shows only once
     // a key is pressed).
     FFocusedPage = MainPages->ActivePage();
-    EntryIntroBtn->SetFocus();
+    Intro->EntryIntroBtn->SetFocus();
     // The keys go to the window the reader started, also where no window manager hands it the focus.
     BringToFront();
 }
@@ -221,8 +247,8 @@ void TMainForm::WMShowInstance() {
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
     // A start during the farewell becomes the first copy instead of showing this closing one.
     ResignFirstCopy();
-    QuizLines.reset();
-    RecFile.reset();
+    Quiz->QuizLines.reset();
+    State.RecFile.reset();
     CancelMode();
     HideWindow();
     Application().ProcessMessages();

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/intro_page.h"
+#include "app/window_status.h"
 #include "content/idb_rec_file.h"
 #include "controls/base_btn.h"
 #include "controls/parser_control.h"
 #include "controls/text_control.h"
+#include "host/page_host.h"
 #include "imaging/pmulti_image.h"
 #include "output/clipboard_copy.h"
 #include "output/text_printer.h"
@@ -20,6 +23,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -30,13 +34,10 @@
 namespace orvalis {
 
 class TBkControl;
-class TEdit;
-class TGauge;
 class TLabel;
 class TPage;
 class TPageStack;
 class TPanel;
-class TScrollBox;
 
 // Raised while the main window is created on a screen smaller than the smallest layout; the entry ends
 // the process with exit code 1 and no message.
@@ -48,7 +49,7 @@ public:
 // The program's working window: borderless, stay-on-top, as large as the screen, with the content panel of
 // the chosen layout centred in it. Creating it lays out the 640x480 design, scales it for the screen and
 // loads the record database behind the splash. Controls belong to the window (parent-owns-children).
-class TMainForm : public TForm, public TReadingState, public TReadingHost {
+class TMainForm : public TForm, public TPageHost {
 public:
     TMainForm();
     ~TMainForm() override;
@@ -69,15 +70,22 @@ public:
 
     // Loads "I\B\" + stem + the variant's suffix into the background; a missing or undecodable file leaves
     // it without a picture.
-    void LoadBackground(const std::string& stem, TBackground& target) override;
+    void LoadBackground(const std::string& stem, TBackground& target);
+    void LoadPictures(TPictureRow row) override;
+    void OpenSelfTestPage(TSelfTestPage page) override;
 
     // Navigation between pages, sections and modes; every handler ends in UpdateStatus.
-    void EntryBtnClick(TObject* Sender) override;
+    void EntryBtnClick(TObject* Sender);
+    void EnterBook(TObject* Sender) override;
     void BackBtnClick(TObject* Sender);
     void MainMenuBtnClick(TObject* Sender);
     void ResetBtnClick(TObject* Sender) override;
-    // Makes every control agree with the navigation state.
+    // Makes every control agree with the navigation state, once an action.
     void UpdateStatus(TObject* Sender) override;
+    void ApplyStatusSoFar() override;
+    void AfterStatus(std::function<void()> task) override;
+    void BeginAction() override;
+    void EndAction() override;
     // Back and forward through the topics shown in this session (Alt+Left, Alt+Right, Backspace, the
     // mouse's side buttons): a step shows its topic again in the mode, section and text it was shown in,
     // scrolled as the reader left it. The history list stays as it is.
@@ -107,16 +115,20 @@ public:
     void aBtnMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void aBtnMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
 
-    // The reading areas and the clipboard button, each with its controls and handlers.
+    // The pages and panes, each with its controls and handlers: the intro page, the reading areas, the two
+    // output buttons, the quiz and the BMI test.
+    std::unique_ptr<TIntroPage> Intro;
     std::unique_ptr<TContentsPane> Contents;
     std::unique_ptr<TTopicDisplay> Topic;
     std::unique_ptr<TKeywordSearch> Search;
     std::unique_ptr<TCrossReferences> CrossReferences;
     std::unique_ptr<TClipboardCopy> ClipboardCopy;
-    // The quiz and the BMI test, each with its page's controls and handlers.
+    std::unique_ptr<TTextPrinter> TextPrinter;
     std::unique_ptr<TQuizPage> Quiz;
     std::unique_ptr<TBmiPage> Bmi;
-    std::unique_ptr<TTextPrinter> TextPrinter;
+
+    // Where the reader is, the database and the topic on display, shared with the reading areas.
+    TReadingState State;
 
     const TPalette* GetPalette() const override;
 
@@ -140,6 +152,11 @@ public:
     TPage* MainPage = nullptr;
     TPage* QuizPage = nullptr;
     TPage* BMITestPage = nullptr;
+    // The left column of the main page: the contents, the search and the links.
+    TPageStack* NavPages = nullptr;
+    TPage* ContentPage = nullptr;
+    TPage* SearchPage = nullptr;
+    TPage* HyperLinkPage = nullptr;
 
     TPanel* BtnPnl = nullptr;
     TBkControl* BtnPnlBk = nullptr;
@@ -150,70 +167,8 @@ public:
     TBaseBtn* BackBtn = nullptr;
     TBaseBtn* MainMenuBtn = nullptr;
 
-    // Page "IntroPage".
-    TBkControl* IntroBk = nullptr;
-    TBaseBtn* EntryIntroBtn = nullptr;
-    TBaseBtn* QuizIntroBtn = nullptr;
-    TBaseBtn* BMITestIntroBtn = nullptr;
-    TBaseBtn* DisclaimerIntroBtn = nullptr;
-    TScrollBox* HintTextCtrl = nullptr;
-
-    // Page "MainPage": the left column's pages and the topic text.
-    TPageStack* NavPages = nullptr;
-    TPage* ContentPage = nullptr;
-    TPage* SearchPage = nullptr;
-    TPage* HyperLinkPage = nullptr;
-    TBkControl* NavPage1Bk = nullptr;
-    TBkControl* NavPage2Bk = nullptr;
-    TBkControl* NavPage3Bk = nullptr;
-    TLabel* ContentHeaderBk = nullptr;
-    TLabel* ContentHeader = nullptr;
-    GTextControl* ContentLst = nullptr;
-    std::array<TBaseBtn*, TContentsPane::LetterCount> BaseBtns{};
-    TBaseBtn* GoToBtn = nullptr;
-    TPanel* GoToPnl = nullptr;
-    TBkControl* GoToPnlBk = nullptr;
-    GTextControl* GoToLst = nullptr;
-    TLabel* SearchHeaderBk = nullptr;
-    TLabel* SearchHeader = nullptr;
-    TLabel* SearchEditLbl = nullptr;
-    TEdit* SearchEdit = nullptr;
-    TLabel* SearchEditExpLbl = nullptr;
-    GTextControl* QueryResultsLst = nullptr;
-    TLabel* QueryResultsLstLbl = nullptr;
-    TLabel* HyperLinkHeaderBk = nullptr;
-    TLabel* HyperLinkHeader = nullptr;
-    TLabel* HLQueryResultsLst1Lbl = nullptr;
-    GTextControl* HLQueryResultsLst1 = nullptr;
-    TLabel* HLQueryResultsLst2Lbl = nullptr;
-    GTextControl* HLQueryResultsLst2 = nullptr;
-    TBkControl* MainBk = nullptr;
-    TLabel* MainTextHeaderBkLbl = nullptr;
-    TLabel* MainTextHeaderLbl = nullptr;
-    TScrollBox* MainTextCtrl = nullptr;
-    TGauge* SearchGauge = nullptr;
-    TBaseBtn* MainInfoBtn = nullptr;
-    TBaseBtn* ExtraInfoBtn = nullptr;
-    TBaseBtn* RecipeBtn = nullptr;
-    TBaseBtn* MainTextToClipBrdBtn = nullptr;
-    TBaseBtn* MainTextPrintBtn = nullptr;
-    TBaseBtn* TextSmallerBtn = nullptr;
-    TBaseBtn* TextLargerBtn = nullptr;
-
-    // Pages "QuizPage" and "BMITestPage".
-    TBkControl* QuizBk = nullptr;
-    TLabel* QuizHeaderBk = nullptr;
-    TLabel* QuizHeader = nullptr;
-    TBkControl* BMITestBk = nullptr;
-    TLabel* BMITestHeaderBk = nullptr;
-    TLabel* BMITestHeader = nullptr;
-
-    // The two renderers, created by FormCreate inside MainTextCtrl and HintTextCtrl.
-    GParserControl* MainText = nullptr;
-    GParserControl* HintText = nullptr;
-
-    // The quiz's lines; none after the close query freed them.
-    std::unique_ptr<std::vector<std::string>> QuizLines;
+    // How often the window applied its status; tests count the refreshes of one action.
+    int StatusApplications() const { return FStatusApplications; }
 
 private:
     // The 640x480 design: every control with its design position, size, colours and fonts.
@@ -225,10 +180,18 @@ private:
     void CreateSelfTestPages();
     // Design colours replaced by what an 8-bit screen can show.
     void AdaptColors();
+    // The status for the navigation state, and its application to the controls.
+    TStatusInput StatusInput();
+    void ApplyStatus(const TStatusInput& input);
+    // The status an open action noted last, applied as the outermost action ends or before a message round.
+    void ApplyNotedStatus();
+    int FActionDepth = 0;
+    std::optional<TStatusInput> FNotedStatus;
+    std::vector<std::function<void()>> FAfterStatus;
+    int FStatusApplications = 0;
     // Chooses the layout for the screen and scales the window to it.
     void ChooseVariantAndScale();
     void PlaceOnScreen();
-    GParserControl* CreateRenderer(TScrollBox* box);
     void SetRendererOffsets();
     std::vector<GTextControl*> Lists() const;
     static void SetCursors(TWinControl& parent);
@@ -245,16 +208,12 @@ private:
     bool FPrinterCheckDeferred = false;
     // Binds the navigation and feedback handlers to the controls.
     void BindHandlers();
-    void CreateTextSizeButtons();
     void SetUpReadingComforts();
     // The text size keys (Ctrl+plus, Ctrl+minus, Ctrl+0) and F3, Shift+F3 between the marked hits of the
     // topic on display; whether the key was used.
     bool ReadingComfortKeyDown(int Key, TShiftState Shift);
     // Tab visits the controls in reading order: left column, text, text buttons, button strip, header.
     void SetReadingTabOrder();
-    // The pictures of reading a section: header, right column (also under the text), button strip, and
-    // the contents page's own on the first visit.
-    void LoadReadingPictures();
     void ShowTrailStop(TObject* Sender, const TTrailStop& stop);
     // Selects the line of the ordinal in the list, one line of context above it; false when there is none.
     bool SelectTrailLine(GTextControl& list, const TTrailStop& stop);

@@ -31,21 +31,21 @@ bool IsOn(const TControl* control, const TControl* page) {
 } // namespace
 
 void TMainForm::SetReadingTabOrder() {
-    std::vector<TControl*> order{EntryIntroBtn,      QuizIntroBtn, BMITestIntroBtn,
-                                 DisclaimerIntroBtn, HintTextCtrl, ContentLst};
-    order.insert(order.end(), BaseBtns.begin(), BaseBtns.end());
-    order.insert(order.end(), {GoToBtn,
-                               GoToLst,
-                               SearchEdit,
-                               QueryResultsLst,
-                               HLQueryResultsLst1,
-                               HLQueryResultsLst2,
-                               MainTextCtrl,
-                               MainInfoBtn,
-                               ExtraInfoBtn,
-                               RecipeBtn,
-                               MainTextToClipBrdBtn,
-                               MainTextPrintBtn,
+    std::vector<TControl*> order{Intro->EntryIntroBtn,      Intro->QuizIntroBtn, Intro->BMITestIntroBtn,
+                                 Intro->DisclaimerIntroBtn, Intro->HintTextCtrl, Contents->ContentLst};
+    order.insert(order.end(), Contents->BaseBtns.begin(), Contents->BaseBtns.end());
+    order.insert(order.end(), {Topic->GoToBtn,
+                               Topic->GoToLst,
+                               Search->SearchEdit,
+                               Search->QueryResultsLst,
+                               CrossReferences->HLQueryResultsLst1,
+                               CrossReferences->HLQueryResultsLst2,
+                               Topic->MainTextCtrl,
+                               Topic->MainInfoBtn,
+                               Topic->ExtraInfoBtn,
+                               Topic->RecipeBtn,
+                               ClipboardCopy->MainTextToClipBrdBtn,
+                               TextPrinter->MainTextPrintBtn,
                                Quiz->QuizAlt1RBtn,
                                Quiz->QuizAlt2RBtn,
                                Quiz->QuizAlt3RBtn,
@@ -102,9 +102,9 @@ void TMainForm::FormKeyDown(TObject*, int& Key, TShiftState Shift) {
     if (Key == 'F' && Shift == Ctrl) {
         Key = 0;
         // Search mode is kept with its results when the reader is in it already.
-        if (!Has(nfSearch))
+        if (!State.Has(nfSearch))
             Search->SearchBtnClick(SearchBtn);
-        SearchEdit->SetFocus();
+        Search->SearchEdit->SetFocus();
         return;
     }
     if (ReadingComfortKeyDown(Key, Shift)) {
@@ -115,9 +115,9 @@ void TMainForm::FormKeyDown(TObject*, int& Key, TShiftState Shift) {
     if (Key == vkEscape && Shift == 0)
         button = BackBtn->Showing() ? BackBtn : MainMenuBtn;
     else if (Key == 'P' && Shift == Ctrl)
-        button = MainTextPrintBtn;
+        button = TextPrinter->MainTextPrintBtn;
     else if (Key == 'C' && Shift == CtrlShift)
-        button = MainTextToClipBrdBtn;
+        button = ClipboardCopy->MainTextToClipBrdBtn;
     else if (Key == vkF1 && Shift == 0)
         button = HelpBtn;
     if (button) {

@@ -101,21 +101,10 @@ void TMainForm::CreateButtonStrip() {
 }
 
 void TMainForm::CreateIntroPage() {
-    IntroBk = MakeBackground(IntroPage);
-    const auto entry = [this](int top, const char* caption) {
-        return MakeButton(IntroPage, Bounds(20, top, 150, 18), caption, "", TFace::None);
-    };
-    EntryIntroBtn = entry(30, "Orvalis");
-    QuizIntroBtn = entry(93, "Doe de Orvakwis!");
-    BMITestIntroBtn = entry(155, "Ben ik te zwaar?");
-    DisclaimerIntroBtn = entry(223, "Disclaimer");
-    HintTextCtrl = new TScrollBox(IntroPage);
-    HintTextCtrl->SetBounds(210, 28, 400, 340);
-    HintTextCtrl->SetVertScrollIncrement(30);
-    HintTextCtrl->SetHorzScrollBarVisible(false);
+    Intro = std::make_unique<TIntroPage>(IntroPage);
 }
 
-// The reading page: the left column's three pages, the picture of the right column, the topic display and
+// The reading page: the left column's three pages, the topic display with the picture of the right column,
 // the search gauge over it, and the two output buttons under the text.
 void TMainForm::CreateMainPage() {
     NavPages = new TPageStack(MainPage);
@@ -124,88 +113,39 @@ void TMainForm::CreateMainPage() {
     ContentPage = &NavPages->AddPage("Content");
     SearchPage = &NavPages->AddPage("Search");
     HyperLinkPage = &NavPages->AddPage("HyperLink");
-    Contents = std::make_unique<TContentsPane>(*this, *this, ContentPage);
-    CrossReferences = std::make_unique<TCrossReferences>(*this, *this, HyperLinkPage);
-
-    MainBk = new TBkControl(MainPage);
-    MainBk->SetBounds(219, 0, 421, 380);
-    MainBk->Background().Brush().SetStyle(TBrushStyle::bsClear);
-    MainBk->Background().Pen().SetStyle(TPenStyle::psClear);
-    Topic = std::make_unique<TTopicDisplay>(*this, *this, MainPage, ContentPage);
-    Search = std::make_unique<TKeywordSearch>(*this, *this, SearchPage, MainPage);
-    MainTextToClipBrdBtn = MakeButton(MainPage, Bounds(487, 362, 70, 18), "Klembord",
-                                      "Huidige onderdeel naar het klembord kopieren", TFace::Drawn);
-    MainTextPrintBtn = MakeButton(MainPage, Bounds(560, 362, 70, 18), "Afdrukken",
-                                  "Huidige onderdeel afdrukken", TFace::Drawn);
-    MainTextToClipBrdBtn->Hide();
-    MainTextPrintBtn->Hide();
-    CreateTextSizeButtons();
-
-    NavPage1Bk = Contents->NavPage1Bk;
-    ContentHeader = Contents->ContentHeader;
-    ContentHeaderBk = Contents->ContentHeaderBk;
-    ContentLst = Contents->ContentLst;
-    BaseBtns = Contents->BaseBtns;
-    MainTextHeaderLbl = Topic->MainTextHeaderLbl;
-    MainTextHeaderBkLbl = Topic->MainTextHeaderBkLbl;
-    MainTextCtrl = Topic->MainTextCtrl;
-    MainInfoBtn = Topic->MainInfoBtn;
-    ExtraInfoBtn = Topic->ExtraInfoBtn;
-    RecipeBtn = Topic->RecipeBtn;
-    GoToBtn = Topic->GoToBtn;
-    GoToPnl = Topic->GoToPnl;
-    GoToPnlBk = Topic->GoToPnlBk;
-    GoToLst = Topic->GoToLst;
-    NavPage2Bk = Search->NavPage2Bk;
-    SearchHeader = Search->SearchHeader;
-    SearchHeaderBk = Search->SearchHeaderBk;
-    SearchEditLbl = Search->SearchEditLbl;
-    SearchEdit = Search->SearchEdit;
-    SearchEditExpLbl = Search->SearchEditExpLbl;
-    QueryResultsLst = Search->QueryResultsLst;
-    QueryResultsLstLbl = Search->QueryResultsLstLbl;
-    SearchGauge = Search->SearchGauge;
-    NavPage3Bk = CrossReferences->NavPage3Bk;
-    HyperLinkHeader = CrossReferences->HyperLinkHeader;
-    HyperLinkHeaderBk = CrossReferences->HyperLinkHeaderBk;
-    HLQueryResultsLst1Lbl = CrossReferences->HLQueryResultsLst1Lbl;
-    HLQueryResultsLst1 = CrossReferences->HLQueryResultsLst1;
-    HLQueryResultsLst2Lbl = CrossReferences->HLQueryResultsLst2Lbl;
-    HLQueryResultsLst2 = CrossReferences->HLQueryResultsLst2;
+    Contents = std::make_unique<TContentsPane>(State, *this, ContentPage);
+    CrossReferences = std::make_unique<TCrossReferences>(State, *this, HyperLinkPage);
+    Topic = std::make_unique<TTopicDisplay>(State, *this, MainPage, ContentPage);
+    Search = std::make_unique<TKeywordSearch>(State, *this, SearchPage, MainPage);
+    ClipboardCopy = std::make_unique<TClipboardCopy>(MainPage);
+    TextPrinter = std::make_unique<TTextPrinter>(MainPage, this);
+    Topic->CreateTextSizeButtons(MainPage);
 }
 
 void TMainForm::CreateSelfTestPages() {
-    Quiz = std::make_unique<TQuizPage>(*this, *this, QuizPage);
-    QuizBk = Quiz->QuizBk;
-    QuizHeader = Quiz->QuizHeader;
-    QuizHeaderBk = Quiz->QuizHeaderBk;
-    Bmi = std::make_unique<TBmiPage>(*this, *this, BMITestPage);
-    BMITestBk = Bmi->BMITestBk;
-    BMITestHeader = Bmi->BMITestHeader;
-    BMITestHeaderBk = Bmi->BMITestHeaderBk;
+    Quiz = std::make_unique<TQuizPage>(*this, QuizPage);
+    Bmi = std::make_unique<TBmiPage>(*this, BMITestPage);
 }
 
 std::vector<GTextControl*> TMainForm::Lists() const {
-    return {ContentLst, QueryResultsLst, HLQueryResultsLst1, HLQueryResultsLst2, GoToLst};
+    return {Contents->ContentLst, Search->QueryResultsLst, CrossReferences->HLQueryResultsLst1,
+            CrossReferences->HLQueryResultsLst2, Topic->GoToLst};
 }
 
 // Every design colour of the window through the screen's nearest colour; on screens other than 8 bits per
 // pixel each stays as it is.
 void TMainForm::AdaptColors() {
     SetColor(NearestScreenColor(Color()));
-    for (TLabel* label :
-         {CaptionLbl, CaptionSubLbl, CaptionLblBk, ContentHeader, SearchHeader, HyperLinkHeader,
-          MainTextHeaderLbl, QuizHeader, BMITestHeader, ContentHeaderBk, SearchHeaderBk, HyperLinkHeaderBk,
-          MainTextHeaderBkLbl, QuizHeaderBk, BMITestHeaderBk})
-        label->Font().SetColor(NearestScreenColor(label->Font().Color()));
-    GoToLst->SetColor(NearestScreenColor(GoToLst->Color()));
-    GoToPnlBk->Background().Brush().SetColor(Color());
-    GoToPnlBk->Background().Pen().SetColor(Color());
-    for (TBaseBtn* button :
-         {GoToBtn, MainInfoBtn, ExtraInfoBtn, RecipeBtn, MainTextToClipBrdBtn, MainTextPrintBtn}) {
-        button->Brush().SetColor(NearestScreenColor(button->Brush().Color()));
-        button->Pen().SetColor(NearestScreenColor(button->Pen().Color()));
-    }
+    for (TLabel* label : {CaptionLbl, CaptionSubLbl, CaptionLblBk})
+        AdaptToScreen(*label);
+    Contents->AdaptColors();
+    Search->AdaptColors();
+    CrossReferences->AdaptColors();
+    Topic->AdaptColors(Color());
+    Quiz->AdaptColors();
+    Bmi->AdaptColors();
+    for (TBaseBtn* button : {ClipboardCopy->MainTextToClipBrdBtn, TextPrinter->MainTextPrintBtn})
+        AdaptToScreen(*button);
 }
 
 } // namespace orvalis

@@ -8,18 +8,18 @@
 #include "platform/label.h"
 #include "platform/page_stack.h"
 #include "platform/panel.h"
-#include "platform/paths.h"
 #include "platform/printers.h"
 #include "platform/scroll_box.h"
 
-#include <chrono>
+#include <optional>
+#include <utility>
 
 namespace orvalis {
 
 namespace {
 // The section code a section button stands for: "1" for the intro page's entry as well.
 char SectionOfButton(const TMainForm& form, const TObject* sender) {
-    if (sender == form.Entry1Btn || sender == form.EntryIntroBtn)
+    if (sender == form.Entry1Btn || sender == form.Intro->EntryIntroBtn)
         return '1';
     if (sender == form.Entry2Btn)
         return '2';
@@ -35,7 +35,7 @@ void SetFaceColors(TBaseBtn& button, TFaceColors colors) {
 } // namespace
 
 void TMainForm::BindHandlers() {
-    for (TBaseBtn* button : {EntryIntroBtn, Entry1Btn, Entry2Btn, Entry3Btn})
+    for (TBaseBtn* button : {Intro->EntryIntroBtn, Entry1Btn, Entry2Btn, Entry3Btn})
         button->OnClick = [this](TObject* sender) { EntryBtnClick(sender); };
     BackBtn->OnClick = [this](TObject* sender) { BackBtnClick(sender); };
     MainMenuBtn->OnClick = [this](TObject* sender) { MainMenuBtnClick(sender); };
@@ -44,18 +44,20 @@ void TMainForm::BindHandlers() {
     QuitBtn->OnClick = [this](TObject* sender) { QuitBtnClick(sender); };
     InfoBtn->OnClick = [this](TObject* sender) { InfoBtnClick(sender); };
     HelpBtn->OnClick = [this](TObject* sender) { HelpBtnClick(sender); };
-    MainTextToClipBrdBtn->OnClick = [this](TObject* sender) {
+    ClipboardCopy->MainTextToClipBrdBtn->OnClick = [this](TObject* sender) {
         ClipboardCopy->MainTextToClipBrdBtnClick(sender);
     };
-    MainTextPrintBtn->OnClick = [this](TObject* sender) { TextPrinter->MainTextPrintBtnClick(sender); };
-    MainText->OnClick = [this](TObject* sender) { MainTextClick(sender); };
+    TextPrinter->MainTextPrintBtn->OnClick = [this](TObject* sender) {
+        TextPrinter->MainTextPrintBtnClick(sender);
+    };
+    Topic->MainText->OnClick = [this](TObject* sender) { MainTextClick(sender); };
     SetUpReadingComforts();
-    QuizIntroBtn->OnClick = [this](TObject* sender) { Quiz->QuizBtnClick(sender); };
-    BMITestIntroBtn->OnClick = [this](TObject* sender) { Bmi->BMITestBtnClick(sender); };
-    MainTextCtrl->OnCanResize = [this](TObject* sender, int& width, int& height, bool& resize) {
+    Intro->QuizIntroBtn->OnClick = [this](TObject* sender) { Quiz->QuizBtnClick(sender); };
+    Intro->BMITestIntroBtn->OnClick = [this](TObject* sender) { Bmi->BMITestBtnClick(sender); };
+    Topic->MainTextCtrl->OnCanResize = [this](TObject* sender, int& width, int& height, bool& resize) {
         MainTextCtrlCanResize(sender, width, height, resize);
     };
-    HintTextCtrl->OnCanResize = [this](TObject* sender, int& width, int& height, bool& resize) {
+    Intro->HintTextCtrl->OnCanResize = [this](TObject* sender, int& width, int& height, bool& resize) {
         HintTextCtrlCanResize(sender, width, height, resize);
     };
     SetKeyPreview(true);
@@ -63,20 +65,35 @@ void TMainForm::BindHandlers() {
     OnXButtonDown = [this](TObject* sender, TMouseButton button) { FormXButtonDown(sender, button); };
     SetReadingTabOrder();
 
-    std::vector<TBaseBtn*> hovered{
-        EntryIntroBtn,   QuizIntroBtn, BMITestIntroBtn, DisclaimerIntroBtn, Entry1Btn, Entry2Btn,
-        Entry3Btn,       SearchBtn,    BackBtn,         MainMenuBtn,        HelpBtn,   MinimizeBtn,
-        QuitBtn,         GoToBtn,      MainInfoBtn,     ExtraInfoBtn,       RecipeBtn, MainTextToClipBrdBtn,
-        MainTextPrintBtn};
-    hovered.insert(hovered.end(), BaseBtns.begin(), BaseBtns.end());
+    std::vector<TBaseBtn*> hovered{Intro->EntryIntroBtn,
+                                   Intro->QuizIntroBtn,
+                                   Intro->BMITestIntroBtn,
+                                   Intro->DisclaimerIntroBtn,
+                                   Entry1Btn,
+                                   Entry2Btn,
+                                   Entry3Btn,
+                                   SearchBtn,
+                                   BackBtn,
+                                   MainMenuBtn,
+                                   HelpBtn,
+                                   MinimizeBtn,
+                                   QuitBtn,
+                                   Topic->GoToBtn,
+                                   Topic->MainInfoBtn,
+                                   Topic->ExtraInfoBtn,
+                                   Topic->RecipeBtn,
+                                   ClipboardCopy->MainTextToClipBrdBtn,
+                                   TextPrinter->MainTextPrintBtn};
+    hovered.insert(hovered.end(), Contents->BaseBtns.begin(), Contents->BaseBtns.end());
     hovered.insert(hovered.end(), {Quiz->QuizDoneBtn, Quiz->QuizNextQuestionBtn, Bmi->BMITestCalculateBtn});
     for (TBaseBtn* button : hovered) {
         button->OnMouseIn = [this](TObject* sender) { BtnMouseIn(sender); };
         button->OnMouseOut = [this](TObject* sender) { BtnMouseOut(sender); };
     }
     for (TBaseBtn* button :
-         {MainInfoBtn, ExtraInfoBtn, RecipeBtn, MainTextToClipBrdBtn, MainTextPrintBtn, GoToBtn,
-          Quiz->QuizDoneBtn, Quiz->QuizNextQuestionBtn, Bmi->BMITestCalculateBtn}) {
+         {Topic->MainInfoBtn, Topic->ExtraInfoBtn, Topic->RecipeBtn, ClipboardCopy->MainTextToClipBrdBtn,
+          TextPrinter->MainTextPrintBtn, Topic->GoToBtn, Quiz->QuizDoneBtn, Quiz->QuizNextQuestionBtn,
+          Bmi->BMITestCalculateBtn}) {
         button->OnMouseDown = [this](TObject* sender, TMouseButton b, TShiftState s, int x, int y) {
             aBtnMouseDown(sender, b, s, x, y);
         };
@@ -91,31 +108,33 @@ bool TMainForm::IntroPageShown() const {
 }
 
 void TMainForm::EntryBtnClick(TObject* Sender) {
+    const TActionScope action(*this);
     Topic->ClearDisplay();
-    GoToPnl->Hide();
-    SearchEdit->SetText("");
-    LoadReadingPictures();
-    const bool fromSearch = Has(nfHyperLink | nfSearch);
+    Topic->HideHistory();
+    Search->SetSearchText("");
+    LoadPictures(TPictureRow::Reading);
+    const bool fromSearch = State.Has(nfHyperLink | nfSearch);
     MainPages->SetActivePage("MainPage");
     NavPages->SetActivePage("Content");
     const char section = SectionOfButton(*this, Sender);
     if (section) {
-        NavFlags = nfContent;
-        SetSection(section);
+        State.NavFlags = nfContent;
+        State.SetSection(section);
     }
     if (fromSearch) {
         int newest = -1;
-        const int selected = GoToLst->ItemIndex();
-        if (selected >= 0 && section && GoToLst->Items()[selected].substr(0, 1) == std::string(1, section))
-            newest = GoToLst->Items().Count() - 1;
-        GoToLst->SetEnabled(false);
+        const int selected = Topic->GoToLst->ItemIndex();
+        if (selected >= 0 && section &&
+            Topic->GoToLst->Items()[selected].substr(0, 1) == std::string(1, section))
+            newest = Topic->GoToLst->Items().Count() - 1;
+        Topic->GoToLst->SetEnabled(false);
         ResetBtnClick(Sender);
-        GoToLst->SetEnabled(true);
+        Topic->GoToLst->SetEnabled(true);
         if (newest >= 0) {
-            GoToLst->SetItemIndex(newest);
+            Topic->GoToLst->SetItemIndex(newest);
             Topic->GoToLstSelect(Sender);
-        } else if (ContentLst->Items().Count() > 0) {
-            ContentLst->SetItemIndex(0);
+        } else if (Contents->ContentLst->Items().Count() > 0) {
+            Contents->ContentLst->SetItemIndex(0);
             Contents->ContentLstSelect(Sender);
         }
     } else {
@@ -124,60 +143,99 @@ void TMainForm::EntryBtnClick(TObject* Sender) {
     UpdateStatus(Sender);
 }
 
-void TMainForm::LoadReadingPictures() {
-    LoadBackground("m_t", HeaderBk->Background());
-    LoadBackground("m_r", MainBk->Background());
-    MainText->Background().SetImage(MainBk->Background().Image());
-    LoadBackground("m_b", BtnPnlBk->Background());
-    if (!NavPage1Bk->Background().Image().HasGraphic())
-        LoadBackground("m_l1", NavPage1Bk->Background());
+void TMainForm::EnterBook(TObject*) {
+    EntryBtnClick(Intro->EntryIntroBtn);
 }
 
 void TMainForm::BackBtnClick(TObject*) {
-    TBaseBtn* entry = EntryIntroBtn;
-    if (Has(nfSection1))
+    TBaseBtn* entry = Intro->EntryIntroBtn;
+    if (State.Has(nfSection1))
         entry = Entry1Btn;
-    else if (Has(nfSection2))
+    else if (State.Has(nfSection2))
         entry = Entry2Btn;
-    else if (Has(nfSection3))
+    else if (State.Has(nfSection3))
         entry = Entry3Btn;
     EntryBtnClick(entry);
 }
 
 void TMainForm::MainMenuBtnClick(TObject* Sender) {
-    LoadBackground("i_t", HeaderBk->Background());
+    const TActionScope action(*this);
+    LoadPictures(TPictureRow::MainMenu);
     MainPages->SetActivePage("IntroPage");
-    NavFlags = 0;
+    State.NavFlags = 0;
     UpdateStatus(Sender);
 }
 
 void TMainForm::ResetBtnClick(TObject* Sender) {
-    if (!RecFile) {
+    const TActionScope action(*this);
+    if (!State.RecFile) {
         Topic->ClearDisplay();
         UpdateStatus(Sender);
         return;
     }
-    RecFile->SelectAll();
-    if (Has(nfContent))
+    State.RecFile->SelectAll();
+    if (State.Has(nfContent))
         Contents->ShowContentBtnClick(Sender);
     else
         Search->StartQuerySearchBtnClick(Sender);
 }
 
 void TMainForm::UpdateStatus(TObject*) {
+    if (FActionDepth > 0)
+        FNotedStatus = StatusInput();
+    else
+        ApplyStatus(StatusInput());
+}
+
+void TMainForm::BeginAction() {
+    ++FActionDepth;
+}
+
+void TMainForm::EndAction() {
+    if (--FActionDepth > 0)
+        return;
+    ApplyNotedStatus();
+    // A task may start an action of its own, which runs the tasks it adds itself.
+    std::vector<std::function<void()>> tasks = std::exchange(FAfterStatus, {});
+    for (const std::function<void()>& task : tasks)
+        task();
+}
+
+void TMainForm::ApplyStatusSoFar() {
+    ApplyNotedStatus();
+}
+
+void TMainForm::AfterStatus(std::function<void()> task) {
+    if (FActionDepth > 0)
+        FAfterStatus.push_back(std::move(task));
+    else
+        task();
+}
+
+void TMainForm::ApplyNotedStatus() {
+    if (std::optional<TStatusInput> noted = std::exchange(FNotedStatus, std::nullopt))
+        ApplyStatus(*noted);
+}
+
+TStatusInput TMainForm::StatusInput() {
     TStatusInput input;
-    input.NavFlags = NavFlags;
+    input.NavFlags = State.NavFlags;
     input.IntroPageShown = IntroPageShown();
-    input.ContentLines = ContentLst->Items().Count();
-    input.HistoryLines = GoToLst->Items().Count();
-    const char* text = MainText->GetText();
+    input.ContentLines = Contents->ContentLst->Items().Count();
+    input.HistoryLines = Topic->GoToLst->Items().Count();
+    const char* text = Topic->MainText->GetText();
     input.TextShown = text && *text;
-    input.HasDatabase = RecFile != nullptr;
-    input.SelectedCount = RecFile ? RecFile->SelectedCount() : 0;
-    input.CursorOrdinal = RecFile ? RecFile->CursorOrdinal() : 0;
+    input.HasDatabase = State.RecFile != nullptr;
+    input.SelectedCount = State.RecFile ? State.RecFile->SelectedCount() : 0;
+    input.CursorOrdinal = State.RecFile ? State.RecFile->CursorOrdinal() : 0;
     input.PrinterInstalled = PrinterInstalled();
-    input.ExtraInfoOrdinal = ExtraInfoOrdinal;
-    input.RecipeOrdinal = RecipeOrdinal;
+    input.ExtraInfoOrdinal = State.ExtraInfoOrdinal;
+    input.RecipeOrdinal = State.RecipeOrdinal;
+    return input;
+}
+
+void TMainForm::ApplyStatus(const TStatusInput& input) {
+    ++FStatusApplications;
     const TWindowStatus status = ComputeWindowStatus(input);
 
     switch (status.NavPage) {
@@ -194,26 +252,26 @@ void TMainForm::UpdateStatus(TObject*) {
         break;
     }
     if (status.SetTextButtonColors)
-        for (TBaseBtn* button : {MainTextToClipBrdBtn, MainTextPrintBtn})
+        for (TBaseBtn* button : {ClipboardCopy->MainTextToClipBrdBtn, TextPrinter->MainTextPrintBtn})
             SetFaceColors(*button, status.TextButtonColors);
     if (!status.ContentCaption.empty()) {
-        ContentHeader->SetCaption(status.ContentCaption);
-        ContentHeaderBk->SetCaption(status.ContentCaption);
+        Contents->ContentHeader->SetCaption(status.ContentCaption);
+        Contents->ContentHeaderBk->SetCaption(status.ContentCaption);
     }
     BtnPnl->SetVisible(status.BtnPnlVisible);
-    ContentLst->SetVisible(status.ContentLstVisible);
-    GoToBtn->SetVisible(status.GoToBtnVisible);
-    MainTextHeaderLbl->SetVisible(status.MainTextVisible);
-    MainTextCtrl->SetVisible(status.MainTextVisible);
-    MainTextToClipBrdBtn->SetVisible(status.ClipBrdBtnVisible);
-    MainTextPrintBtn->SetVisible(status.PrintBtnVisible);
+    Contents->ContentLst->SetVisible(status.ContentLstVisible);
+    Topic->GoToBtn->SetVisible(status.GoToBtnVisible);
+    Topic->MainTextHeaderLbl->SetVisible(status.MainTextVisible);
+    Topic->MainTextCtrl->SetVisible(status.MainTextVisible);
+    ClipboardCopy->MainTextToClipBrdBtn->SetVisible(status.ClipBrdBtnVisible);
+    TextPrinter->MainTextPrintBtn->SetVisible(status.PrintBtnVisible);
     const auto apply = [](TBaseBtn* button, TButtonStatus s) {
         button->SetVisible(s.Visible);
         button->SetEnabled(s.Enabled);
     };
-    apply(ExtraInfoBtn, status.ExtraInfoBtn);
-    apply(RecipeBtn, status.RecipeBtn);
-    apply(MainInfoBtn, status.MainInfoBtn);
+    apply(Topic->ExtraInfoBtn, status.ExtraInfoBtn);
+    apply(Topic->RecipeBtn, status.RecipeBtn);
+    apply(Topic->MainInfoBtn, status.MainInfoBtn);
     for (TBaseBtn* button : {Entry1Btn, Entry2Btn, Entry3Btn, SearchBtn})
         button->SetVisible(status.SectionBtnsVisible);
     MainMenuBtn->SetVisible(status.MainMenuBtnVisible);
@@ -239,17 +297,17 @@ void TMainForm::QuitBtnClick(TObject*) {
 }
 
 void TMainForm::MainTextClick(TObject*) {
-    MainTextCtrl->SetFocus();
+    Topic->MainTextCtrl->SetFocus();
 }
 
 void TMainForm::MainTextCtrlCanResize(TObject*, int&, int&, bool&) {
-    if (MainText)
-        MainText->PaintNow();
+    if (Topic->MainText)
+        Topic->MainText->PaintNow();
 }
 
 void TMainForm::HintTextCtrlCanResize(TObject*, int&, int&, bool&) {
-    if (HintText)
-        HintText->PaintNow();
+    if (Intro->HintText)
+        Intro->HintText->PaintNow();
 }
 
 void TMainForm::BtnMouseIn(TObject* Sender) {
@@ -258,15 +316,7 @@ void TMainForm::BtnMouseIn(TObject* Sender) {
         button->Font().SetStyle(button->Font().Style().With(TFontStyle::fsUnderline));
     if (!IntroPageShown())
         return;
-    const char* hint = Sender == EntryIntroBtn        ? "D\\1.Hnt"
-                       : Sender == QuizIntroBtn       ? "D\\2.Hnt"
-                       : Sender == BMITestIntroBtn    ? "D\\3.Hnt"
-                       : Sender == DisclaimerIntroBtn ? "D\\4.Hnt"
-                                                      : nullptr;
-    if (!hint)
-        return;
-    HintText->SetText(nullptr);
-    HintText->LoadFromFile(ProgramPath(hint));
+    Intro->ShowHint(Sender);
 }
 
 void TMainForm::BtnMouseOut(TObject* Sender) {
@@ -277,12 +327,12 @@ void TMainForm::BtnMouseOut(TObject* Sender) {
 
 void TMainForm::aBtnMouseDown(TObject* Sender, TMouseButton, TShiftState, int, int) {
     if (auto* button = dynamic_cast<TBaseBtn*>(Sender))
-        SetFaceColors(*button, PressedFaceColors(NavFlags));
+        SetFaceColors(*button, PressedFaceColors(State.NavFlags));
 }
 
 void TMainForm::aBtnMouseUp(TObject* Sender, TMouseButton, TShiftState, int, int) {
     if (auto* button = dynamic_cast<TBaseBtn*>(Sender))
-        SetFaceColors(*button, RestingFaceColors(NavFlags));
+        SetFaceColors(*button, RestingFaceColors(State.NavFlags));
 }
 
 } // namespace orvalis

@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "app/screen_variant.h"
 #include "controls/design_controls.h"
+#include "controls/shared_palette.h"
 #include "platform/page_stack.h"
 
 #include <iterator>
@@ -16,21 +17,10 @@ constexpr TShiftState CtrlShift = uint8_t(TShiftFlag::ssCtrl) | uint8_t(TShiftFl
 constexpr TShiftState Shift = uint8_t(TShiftFlag::ssShift);
 } // namespace
 
-void TMainForm::CreateTextSizeButtons() {
-    // Right above the clipboard and print buttons, at the text's right edge.
-    TextSmallerBtn = MakeButton(MainPage, Bounds(584, 341, 22, 17), "A\x96", "Kleinere tekst", TFace::Drawn);
-    TextLargerBtn = MakeButton(MainPage, Bounds(608, 341, 22, 17), "A+", "Grotere tekst", TFace::Drawn);
-    TextSmallerBtn->SetEnabled(false);
-    // Keyboard readers have the keys; the buttons stay out of the Tab order and never take the focus, so
-    // that the focus goes where it always went.
-    for (TBaseBtn* button : {TextSmallerBtn, TextLargerBtn})
-        button->SetTabStop(false);
-}
-
 void TMainForm::SetUpReadingComforts() {
     // The colours as the screen can show them (the renderers exist only after the colour adaptation of the
     // rest of the window).
-    for (GParserControl* renderer : {MainText, HintText}) {
+    for (GParserControl* renderer : {Topic->MainText, Intro->HintText}) {
         renderer->SetMarkColor(NearestScreenColor(renderer->MarkColor()));
         renderer->SetCurrentMarkColor(NearestScreenColor(renderer->CurrentMarkColor()));
         renderer->OnZoomChange = [this](TObject* sender) {
@@ -38,9 +28,8 @@ void TMainForm::SetUpReadingComforts() {
         };
     }
     // The buttons look and answer the pointer as the text buttons beside them do.
-    for (TBaseBtn* button : {TextSmallerBtn, TextLargerBtn}) {
-        button->Brush().SetColor(NearestScreenColor(button->Brush().Color()));
-        button->Pen().SetColor(NearestScreenColor(button->Pen().Color()));
+    for (TBaseBtn* button : {Topic->TextSmallerBtn, Topic->TextLargerBtn}) {
+        AdaptToScreen(*button);
         button->OnClick = [this](TObject* sender) { TextSizeBtnClick(sender); };
         button->OnMouseIn = [this](TObject* sender) { BtnMouseIn(sender); };
         button->OnMouseOut = [this](TObject* sender) { BtnMouseOut(sender); };
@@ -54,19 +43,19 @@ void TMainForm::SetUpReadingComforts() {
 }
 
 int TMainForm::TextZoom() const {
-    return MainText->Zoom();
+    return Topic->MainText->Zoom();
 }
 
 void TMainForm::SetTextZoom(int percent) {
-    for (GParserControl* renderer : {MainText, HintText})
+    for (GParserControl* renderer : {Topic->MainText, Intro->HintText})
         renderer->SetZoom(percent);
-    const int zoom = MainText->Zoom();
-    TextSmallerBtn->SetEnabled(zoom > TextZoomSteps[0]);
-    TextLargerBtn->SetEnabled(zoom < TextZoomSteps[std::size(TextZoomSteps) - 1]);
+    const int zoom = Topic->MainText->Zoom();
+    Topic->TextSmallerBtn->SetEnabled(zoom > TextZoomSteps[0]);
+    Topic->TextLargerBtn->SetEnabled(zoom < TextZoomSteps[std::size(TextZoomSteps) - 1]);
 }
 
 void TMainForm::TextSizeBtnClick(TObject* Sender) {
-    SetTextZoom(StepTextZoom(TextZoom(), Sender == TextLargerBtn ? 1 : -1));
+    SetTextZoom(StepTextZoom(TextZoom(), Sender == Topic->TextLargerBtn ? 1 : -1));
 }
 
 bool TMainForm::ReadingComfortKeyDown(int Key, TShiftState ShiftState) {
@@ -84,9 +73,9 @@ bool TMainForm::ReadingComfortKeyDown(int Key, TShiftState ShiftState) {
         return true;
     }
     if (Key == vkF3 && (ShiftState == 0 || ShiftState == Shift)) {
-        if (MainPages->ActivePage() != MainPage || MainText->MarkCount() == 0)
+        if (MainPages->ActivePage() != MainPage || Topic->MainText->MarkCount() == 0)
             return false;
-        MainText->StepMark(ShiftState == 0 ? 1 : -1);
+        Topic->MainText->StepMark(ShiftState == 0 ? 1 : -1);
         return true;
     }
     return false;

@@ -17,12 +17,12 @@ char SectionOfFlags(uint8_t flags) {
 } // namespace
 
 void TMainForm::TrailBack(TObject* Sender) {
-    if (const TTrailStop* stop = Topic->Trail.Back(MainTextCtrl->VertScrollPosition()))
+    if (const TTrailStop* stop = Topic->Trail.Back(Topic->MainTextCtrl->VertScrollPosition()))
         ShowTrailStop(Sender, TTrailStop(*stop));
 }
 
 void TMainForm::TrailForward(TObject* Sender) {
-    if (const TTrailStop* stop = Topic->Trail.Forward(MainTextCtrl->VertScrollPosition()))
+    if (const TTrailStop* stop = Topic->Trail.Forward(Topic->MainTextCtrl->VertScrollPosition()))
         ShowTrailStop(Sender, TTrailStop(*stop));
 }
 
@@ -41,7 +41,7 @@ bool TMainForm::SelectTrailLine(GTextControl& list, const TTrailStop& stop) {
         if (OrdinalOfLine(lines[i]) != stop.TopicOrdinal)
             continue;
         TiDbRec record;
-        RecFile->GetSelected(stop.TopicOrdinal, record);
+        State.RecFile->GetSelected(stop.TopicOrdinal, record);
         if (static_cast<int32_t>(record.Id) != stop.TopicId)
             return false;
         const int index = static_cast<int>(i);
@@ -53,56 +53,59 @@ bool TMainForm::SelectTrailLine(GTextControl& list, const TTrailStop& stop) {
 }
 
 void TMainForm::ShowTrailStop(TObject* Sender, const TTrailStop& stop) {
-    if (!RecFile)
+    if (!State.RecFile)
         return;
+    const TActionScope action(*this);
     const char section = SectionOfFlags(stop.NavFlags);
-    GoToPnl->Hide();
+    Topic->HideHistory();
     MainPages->SetActivePage("MainPage");
     // The topics shown on the way (the first of a rebuilt section, the best line of a search) join neither
     // the history nor the trail, and neither does the stop itself: it is in the trail already.
-    GoToLst->SetEnabled(false);
+    Topic->GoToLst->SetEnabled(false);
     if (stop.NavFlags & nfContent) {
-        const bool rebuild = !Has(nfContent) || SectionCode() != section || ContentLst->Items().Count() == 0;
-        if (!Has(nfContent))
-            LoadReadingPictures();
+        const bool rebuild = !State.Has(nfContent) || State.SectionCode() != section ||
+                             Contents->ContentLst->Items().Count() == 0;
+        if (!State.Has(nfContent))
+            LoadPictures(TPictureRow::Reading);
         Topic->ClearDisplay();
         NavPages->SetActivePage("Content");
-        NavFlags = nfContent;
-        SetSection(section);
+        State.NavFlags = nfContent;
+        State.SetSection(section);
         if (rebuild)
             ResetBtnClick(Sender);
-        if (SelectTrailLine(*ContentLst, stop)) {
+        if (SelectTrailLine(*Contents->ContentLst, stop)) {
             Contents->ContentLstSelect(Sender);
-            if ((stop.NavFlags & nfExtraInfo) && ExtraInfoOrdinal != 0)
-                Topic->ContentSwitchBtnClick(ExtraInfoBtn);
-            else if ((stop.NavFlags & nfRecipe) && RecipeOrdinal != 0)
-                Topic->ContentSwitchBtnClick(RecipeBtn);
+            if ((stop.NavFlags & nfExtraInfo) && State.ExtraInfoOrdinal != 0)
+                Topic->ContentSwitchBtnClick(Topic->ExtraInfoBtn);
+            else if ((stop.NavFlags & nfRecipe) && State.RecipeOrdinal != 0)
+                Topic->ContentSwitchBtnClick(Topic->RecipeBtn);
         }
     } else if (stop.NavFlags & nfSearch) {
-        if (!Has(nfSearch)) {
-            Search->LoadSearchPictures();
-            MainText->Background().SetImage(MainBk->Background().Image());
+        if (!State.Has(nfSearch)) {
+            // The search's pictures, the right column's under the text as well.
+            LoadPictures(TPictureRow::Search);
+            Topic->MainText->Background().SetImage(Topic->MainBk->Background().Image());
         }
-        NavFlags = nfSearch;
-        SetSection(section);
-        SearchEdit->SetText(stop.Query);
-        Search->StartQuerySearchBtnClick(SearchEdit);
-        if (SelectTrailLine(*QueryResultsLst, stop))
+        State.NavFlags = nfSearch;
+        State.SetSection(section);
+        Search->SetSearchText(stop.Query);
+        Search->StartQuerySearchBtnClick(Search->SearchEdit);
+        if (SelectTrailLine(*Search->QueryResultsLst, stop))
             Search->QueryResultsLstSelect(Sender);
     } else if (stop.NavFlags & nfHyperLink) {
-        Clear(nfExtraInfo | nfRecipe);
-        SetSection(section);
+        State.Clear(nfExtraInfo | nfRecipe);
+        State.SetSection(section);
         std::string target = stop.Query;
-        CrossReferences->MainTextHyperLinkClick(MainText, target);
-        if (SelectTrailLine(*HLQueryResultsLst1, stop))
+        CrossReferences->MainTextHyperLinkClick(Topic->MainText, target);
+        if (SelectTrailLine(*CrossReferences->HLQueryResultsLst1, stop))
             CrossReferences->HLQueryResultsLst1Select(Sender);
-        else if (SelectTrailLine(*HLQueryResultsLst2, stop))
+        else if (SelectTrailLine(*CrossReferences->HLQueryResultsLst2, stop))
             CrossReferences->HLQueryResultsLst2Select(Sender);
     }
-    GoToLst->SetEnabled(true);
-    if (NavFlags == stop.NavFlags && TopicId == stop.TopicId) {
+    Topic->GoToLst->SetEnabled(true);
+    if (State.NavFlags == stop.NavFlags && State.TopicId == stop.TopicId) {
         Topic->Trail.Arrived();
-        MainTextCtrl->SetVertScrollPosition(stop.ScrollTop);
+        AfterStatus([this, top = stop.ScrollTop] { Topic->MainTextCtrl->SetVertScrollPosition(top); });
     }
     UpdateStatus(Sender);
 }

@@ -91,11 +91,4 @@ TPoint CenteredOrigin(TSize window, TSize panel) {
     return {(window.cx - panel.cx) / 2, (window.cy - panel.cy) / 2};
 }
 
-TColor NearestScreenColor(TColor color) {
-    if (Screen().BitsPerPixel() != 8)
-        return color;
-    const TPalette* palette = SharedPalette();
-    return palette ? palette->NearestColor(color) : color;
-}
-
 } // namespace orvalis

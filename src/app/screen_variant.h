@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/shared_palette.h"
 #include "platform/color.h"
 #include "platform/geometry.h"
 
@@ -42,9 +43,5 @@ void ScaleControls(TWinControl& window, int num, int den);
 
 // Where a panel of the given size is centred in a window of the given size, halves truncated.
 TPoint CenteredOrigin(TSize window, TSize panel);
-
-// The colour the screen shows for a design colour: on screens of exactly 8 bits per pixel the nearest
-// colour of the shared palette (the palette the program realises there), elsewhere the colour itself.
-TColor NearestScreenColor(TColor color);
 
 } // namespace orvalis

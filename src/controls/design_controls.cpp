@@ -1,9 +1,12 @@
 #include "controls/design_controls.h"
 #include "controls/bk_control.h"
 #include "controls/hand_cursors.h"
+#include "controls/parser_control.h"
+#include "controls/shared_palette.h"
 #include "platform/canvas.h"
 #include "platform/measure_canvas.h"
 #include "platform/panel.h"
+#include "platform/scroll_box.h"
 
 #include <algorithm>
 #include <memory>
@@ -96,6 +99,31 @@ TPanel* MakePanel(TWinControl* parent, TAlign align, int width, int height) {
     panel->SetBounds(0, 0, width, height);
     panel->SetAlign(align);
     return panel;
+}
+
+GParserControl* MakeRenderer(TScrollBox* box) {
+    auto* renderer = new GParserControl(box);
+    renderer->SetBounds(0, 0, box->Width(), box->Height());
+    renderer->SetAlign(TAlign::alTop);
+    renderer->SetParentColor(true);
+    renderer->SetParentFont(true);
+    renderer->Background().Brush().SetStyle(TBrushStyle::bsClear);
+    renderer->Background().Pen().SetStyle(TPenStyle::psClear);
+    renderer->Background().SetImageDrawStyle(TImageDrawStyle::idsTopLeft);
+    renderer->SetDrawFocused(false);
+    TFont link = renderer->Font();
+    link.SetStyle(TFontStyle::fsUnderline);
+    renderer->HyperLinkFont().Assign(link);
+    return renderer;
+}
+
+void AdaptToScreen(TLabel& label) {
+    label.Font().SetColor(NearestScreenColor(label.Font().Color()));
+}
+
+void AdaptToScreen(TBaseBtn& button) {
+    button.Brush().SetColor(NearestScreenColor(button.Brush().Color()));
+    button.Pen().SetColor(NearestScreenColor(button.Pen().Color()));
 }
 
 } // namespace orvalis

@@ -11,8 +11,10 @@
 
 namespace orvalis {
 
+class GParserControl;
 class TBkControl;
 class TPanel;
+class TScrollBox;
 
 // The window's controls as its design describes them at 640x480: the few shapes every area is built
 // from, so that each area's layout reads as a table of positions.
@@ -52,5 +54,14 @@ TBaseBtn* MakeButton(TWinControl* parent, TRect bounds, const std::string& capti
 GTextControl* MakeList(TWinControl* parent, TRect bounds);
 
 TPanel* MakePanel(TWinControl* parent, TAlign align, int width, int height);
+
+// A renderer filling the scroll box's width, over the box's own colour and font, with underlined links and
+// its background picture drawn from the top left.
+GParserControl* MakeRenderer(TScrollBox* box);
+
+// The design colours of a control as the screen can show them: a label's font colour, a button's brush
+// and pen.
+void AdaptToScreen(TLabel& label);
+void AdaptToScreen(TBaseBtn& button);
 
 } // namespace orvalis

@@ -63,4 +63,11 @@ const TPalette* SharedPalette() {
     return nullptr;
 }
 
+TColor NearestScreenColor(TColor color) {
+    if (Screen().BitsPerPixel() != 8)
+        return color;
+    const TPalette* palette = SharedPalette();
+    return palette ? palette->NearestColor(color) : color;
+}
+
 } // namespace orvalis

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/color.h"
 #include "platform/palette.h"
 
 #include <optional>
@@ -11,6 +12,10 @@ namespace orvalis {
 // above. The palettes are built on first use, or again by BuildSharedPalettes, and released by
 // FreeSharedPalettes at the end of the program.
 const TPalette* SharedPalette();
+
+// The colour the screen shows for a design colour: on screens of exactly 8 bits per pixel the nearest
+// colour of the shared palette (the palette the program realises there), elsewhere the colour itself.
+TColor NearestScreenColor(TColor color);
 
 void BuildSharedPalettes();
 void FreeSharedPalettes();

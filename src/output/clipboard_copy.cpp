@@ -1,6 +1,7 @@
 #include "output/clipboard_copy.h"
 #include "content/short_string.h"
 #include "controls/base_btn.h"
+#include "controls/design_controls.h"
 #include "controls/parser_control.h"
 #include "output/publisher_notice.h"
 #include "platform/label.h"
@@ -26,8 +27,14 @@ std::string ClipboardTopicText(std::string_view header, std::string_view markup)
     return text;
 }
 
+TClipboardCopy::TClipboardCopy(TWinControl* page) {
+    MainTextToClipBrdBtn = MakeButton(page, Bounds(487, 362, 70, 18), "Klembord",
+                                      "Huidige onderdeel naar het klembord kopieren", TFace::Drawn);
+    MainTextToClipBrdBtn->Hide();
+}
+
 void TClipboardCopy::MainTextToClipBrdBtnClick(TObject* Sender) {
-    if (Sender != FButton || !FText)
+    if (Sender != MainTextToClipBrdBtn || !FText || !FHeader)
         return;
     const char* markup = FText->GetText();
     if (!markup || !*markup)

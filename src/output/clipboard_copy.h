@@ -10,6 +10,7 @@ namespace orvalis {
 class TBaseBtn;
 class TLabel;
 class TObject;
+class TWinControl;
 class GCustomParserControl;
 
 // What the clipboard receives for a topic: its header line (with the line break, 255 characters in all),
@@ -19,16 +20,25 @@ std::string ClipboardTopicText(std::string_view header, std::string_view markup)
 // The "Klembord" button under the text: copies the topic on display to the platform clipboard.
 class TClipboardCopy {
 public:
-    TClipboardCopy(TBaseBtn* button, TLabel* header, GCustomParserControl* text)
-        : FButton(button), FHeader(header), FText(text) {}
+    // Builds the button, hidden, at its design position on the page.
+    explicit TClipboardCopy(TWinControl* page);
+    TClipboardCopy(const TClipboardCopy&) = delete;
+    TClipboardCopy& operator=(const TClipboardCopy&) = delete;
+
+    // The topic's header label and its text.
+    void Connect(const TLabel* header, const GCustomParserControl* text) {
+        FHeader = header;
+        FText = text;
+    }
+
+    TBaseBtn* MainTextToClipBrdBtn = nullptr;
 
     // Copies only for the button itself and only while a topic is on display.
     void MainTextToClipBrdBtnClick(TObject* Sender);
 
 private:
-    TBaseBtn* FButton;
-    TLabel* FHeader;
-    GCustomParserControl* FText;
+    const TLabel* FHeader = nullptr;
+    const GCustomParserControl* FText = nullptr;
 };
 
 } // namespace orvalis

@@ -1,6 +1,7 @@
 #include "output/text_printer.h"
 #include "content/short_string.h"
 #include "controls/base_btn.h"
+#include "controls/design_controls.h"
 #include "controls/parser_control.h"
 #include "output/clipboard_copy.h"
 #include "output/publisher_notice.h"
@@ -162,8 +163,14 @@ void PrintTopicPages(TPrinter& printer, const TFont& textFont, std::string_view 
     layout.PrintBody(markup);
 }
 
+TTextPrinter::TTextPrinter(TWinControl* page, TControl* dialogOwner) : FDialogOwner(dialogOwner) {
+    MainTextPrintBtn =
+        MakeButton(page, Bounds(560, 362, 70, 18), "Afdrukken", "Huidige onderdeel afdrukken", TFace::Drawn);
+    MainTextPrintBtn->Hide();
+}
+
 void TTextPrinter::MainTextPrintBtnClick(TObject* Sender) {
-    if (Sender != FButton || !FText)
+    if (Sender != MainTextPrintBtn || !FText || !FHeader || !FFontSource)
         return;
     const char* markup = FText->GetText();
     if (!markup || !*markup)

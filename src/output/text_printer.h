@@ -10,6 +10,7 @@ class TFont;
 class TLabel;
 class TObject;
 class TPrinter;
+class TWinControl;
 class GCustomParserControl;
 
 // Lays out a topic on the pages of a begun print job: the product name at the head and the page number and
@@ -23,21 +24,30 @@ void PrintTopicPages(TPrinter& printer, const TFont& textFont, std::string_view 
 // The "Afdrukken" button under the text: prints the topic on display on a printer the reader chooses.
 class TTextPrinter {
 public:
-    // The body font comes from fontSource (the box around the text); the setup dialog belongs to
+    // Builds the button, hidden, at its design position on the page; the setup dialog belongs to
     // dialogOwner.
-    TTextPrinter(TBaseBtn* button, TLabel* header, GCustomParserControl* text, TControl* fontSource,
-                 TControl* dialogOwner)
-        : FButton(button), FHeader(header), FText(text), FFontSource(fontSource), FDialogOwner(dialogOwner) {}
+    TTextPrinter(TWinControl* page, TControl* dialogOwner);
+    TTextPrinter(const TTextPrinter&) = delete;
+    TTextPrinter& operator=(const TTextPrinter&) = delete;
+
+    // The topic's header label and its text; the body font comes from fontSource (the box around the
+    // text).
+    void Connect(const TLabel* header, const GCustomParserControl* text, const TControl* fontSource) {
+        FHeader = header;
+        FText = text;
+        FFontSource = fontSource;
+    }
+
+    TBaseBtn* MainTextPrintBtn = nullptr;
 
     // Prints only for the button itself, while a topic is on display, and after the reader accepted the
     // printer-setup dialog. A job that fails on the way is aborted, so the printer is free for the next.
     void MainTextPrintBtnClick(TObject* Sender);
 
 private:
-    TBaseBtn* FButton;
-    TLabel* FHeader;
-    GCustomParserControl* FText;
-    TControl* FFontSource;
+    const TLabel* FHeader = nullptr;
+    const GCustomParserControl* FText = nullptr;
+    const TControl* FFontSource = nullptr;
     TControl* FDialogOwner;
 };
 

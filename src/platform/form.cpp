@@ -300,6 +300,8 @@ void TApplication::Terminate() {
 }
 
 void TApplication::ProcessMessages() {
+    if (OnMessageRound)
+        OnMessageRound(nullptr);
     QCoreApplication::processEvents();
 }
 

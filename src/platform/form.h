@@ -96,7 +96,7 @@ public:
     // Runs the message loop until the main form closes (or Terminate); answers the exit code.
     int Run();
     void Terminate();
-    // Handles the window system's pending messages and returns.
+    // Handles the window system's pending messages and returns; OnMessageRound hears of it first.
     void ProcessMessages();
     // Runs the action once, when the messages pending now have been handled, unless the owner is gone.
     void WhenIdle(TControl* owner, std::function<void()> action);
@@ -116,6 +116,8 @@ public:
 
     TNotifyEvent OnMinimize;
     TNotifyEvent OnRestore;
+    // Raised as ProcessMessages begins, so that what a round paints is up to date.
+    TNotifyEvent OnMessageRound;
 
     // For the platform layer: a form's window state changed.
     void WindowStateChanged(TForm* form, bool wasMinimized, bool isMinimized);

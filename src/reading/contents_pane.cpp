@@ -33,10 +33,11 @@ TRect LetterBounds(int letter) {
 }
 } // namespace
 
-TContentsPane::TContentsPane(TReadingState& state, TReadingHost& host, TWinControl* contentPage)
+TContentsPane::TContentsPane(TReadingState& state, TPageHost& host, TWinControl* contentPage)
     : FState(state), FHost(host) {
     NavPage1Bk = MakeBackground(contentPage);
     MakeHeaderPair(contentPage, 198, "Inhoud", ContentHeader, ContentHeaderBk);
+    ContentHeader->Font().SetStyle(TFontStyle::fsBold);
     ContentLst = MakeList(contentPage, Bounds(ListLeft, ListTop, ListWidth, ListHeight));
     ContentLst->OnMouseUp = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
         ContentLstMouseUp(sender, button, shift, x, y);
@@ -58,6 +59,11 @@ TContentsPane::TContentsPane(TReadingState& state, TReadingHost& host, TWinContr
     }
 }
 
+void TContentsPane::AdaptColors() {
+    for (TLabel* label : {ContentHeader, ContentHeaderBk})
+        AdaptToScreen(*label);
+}
+
 void TContentsPane::ContentLstKeyDown(TObject*, int& Key, TShiftState Shift) {
     if (Shift != 0 && Shift != uint8_t(TShiftFlag::ssShift))
         return;
@@ -76,6 +82,7 @@ TBaseBtn* TContentsPane::LetterButton(char letter) const {
 }
 
 void TContentsPane::ShowContentBtnClick(TObject* Sender) {
+    const TActionScope action(FHost);
     {
         const THourGlass hourGlass;
         if (FTopic)
@@ -135,7 +142,21 @@ void TContentsPane::SelectLine(int index, TObject* Sender) {
     ContentLstSelect(Sender);
 }
 
+bool TContentsPane::SelectTitle(std::string_view title) {
+    const TStringList& items = ContentLst->Items();
+    if (items.Count() == 0)
+        return false;
+    for (int i = 0; i < items.Count(); ++i) {
+        if (TitleOfLine(items[i]) == title) {
+            ContentLst->SetItemIndex(i);
+            break;
+        }
+    }
+    return true;
+}
+
 void TContentsPane::BaseBtnNClick(TObject* Sender) {
+    const TActionScope action(FHost);
     auto* button = dynamic_cast<TBaseBtn*>(Sender);
     if (!button || button->Caption().empty() || ContentLst->Items().Count() == 0)
         return;
@@ -159,7 +180,8 @@ void TContentsPane::BaseBtnNClick(TObject* Sender) {
 void TContentsPane::ContentLstSelect(TObject* Sender) {
     if (!FTopic)
         return;
-    FTopic->GoToPnl->Hide();
+    const TActionScope action(FHost);
+    FTopic->HideHistory();
     const int32_t ordinal = FTopic->SelectedOrdinal(*ContentLst);
     if (ordinal == 0)
         return;

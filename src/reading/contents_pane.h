@@ -1,9 +1,11 @@
 #pragma once
 
 #include "controls/text_control.h"
+#include "host/page_host.h"
 #include "reading/reading_state.h"
 
 #include <array>
+#include <string_view>
 
 namespace orvalis {
 
@@ -20,11 +22,13 @@ public:
     static constexpr int LetterCount = 26;
 
     // Builds the page's background, header, list and letter buttons at their design positions.
-    TContentsPane(TReadingState& state, TReadingHost& host, TWinControl* contentPage);
+    TContentsPane(TReadingState& state, TPageHost& host, TWinControl* contentPage);
     TContentsPane(const TContentsPane&) = delete;
     TContentsPane& operator=(const TContentsPane&) = delete;
 
     void Connect(TTopicDisplay* topic) { FTopic = topic; }
+    // The header's colours as the screen can show them.
+    void AdaptColors();
 
     TBkControl* NavPage1Bk = nullptr;
     TLabel* ContentHeaderBk = nullptr;
@@ -43,6 +47,9 @@ public:
 
     // The letter button of an ASCII capital, or none.
     TBaseBtn* LetterButton(char letter) const;
+    // Selects the first line of the title, without showing it; false when the list has no lines. A title
+    // not in the list leaves the selection as it is.
+    bool SelectTitle(std::string_view title);
 
 private:
     // The first line at or after `from` and before `to` whose title begins with the letter; -1 for none.
@@ -51,7 +58,7 @@ private:
     void SelectLine(int index, TObject* Sender);
 
     TReadingState& FState;
-    TReadingHost& FHost;
+    TPageHost& FHost;
     TTopicDisplay* FTopic = nullptr;
 };
 

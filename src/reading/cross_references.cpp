@@ -3,11 +3,9 @@
 #include "content/short_string.h"
 #include "controls/bk_control.h"
 #include "controls/design_controls.h"
-#include "controls/gauge.h"
-#include "controls/gauge_progress.h"
-#include "platform/edit.h"
 #include "platform/form.h"
 #include "platform/panel.h"
+#include "reading/keyword_search.h"
 #include "reading/search_query.h"
 #include "reading/title_lines.h"
 #include "reading/title_row_drawing.h"
@@ -26,10 +24,11 @@ void ClearList(GTextControl& list) {
 }
 } // namespace
 
-TCrossReferences::TCrossReferences(TReadingState& state, TReadingHost& host, TWinControl* hyperLinkPage)
+TCrossReferences::TCrossReferences(TReadingState& state, TPageHost& host, TWinControl* hyperLinkPage)
     : FState(state), FHost(host) {
     NavPage3Bk = MakeBackground(hyperLinkPage);
     MakeHeaderPair(hyperLinkPage, 198, "Verwijzingen", HyperLinkHeader, HyperLinkHeaderBk);
+    HyperLinkHeader->Font().SetStyle(TFontStyle::fsBold);
     const TTextLook bold{"Arial", 11, TFontStyle::fsBold};
     HLQueryResultsLst1Lbl =
         MakeLabel(hyperLinkPage, Bounds(15, 28, 198, 25), "Verwijzingen binnen Orvalis", bold);
@@ -58,9 +57,9 @@ TCrossReferences::TCrossReferences(TReadingState& state, TReadingHost& host, TWi
     }
 }
 
-void TCrossReferences::Connect(TTopicDisplay* topic, const TWindowParts& parts) {
-    FTopic = topic;
-    FParts = parts;
+void TCrossReferences::AdaptColors() {
+    for (TLabel* label : {HyperLinkHeader, HyperLinkHeaderBk})
+        AdaptToScreen(*label);
 }
 
 void TCrossReferences::EnterLinkMode() {
@@ -68,33 +67,25 @@ void TCrossReferences::EnterLinkMode() {
     FState.Set(nfHyperLink);
 }
 
-void TCrossReferences::MainTextHyperLinkClick(TObject*, std::string& HRef) {
+void TCrossReferences::MainTextHyperLinkClick(TObject* Sender, std::string& HRef) {
+    const TActionScope action(FHost);
     if (FTopic)
-        FTopic->GoToPnl->Hide();
-    if (!FState.RecFile)
+        FTopic->HideHistory();
+    if (!FState.RecFile || !FSearch)
         return;
     if (!FState.Has(nfHyperLink)) {
         EnterLinkMode();
         FHost.UpdateStatus(nullptr);
-        if (FParts.HeaderBk)
-            FHost.LoadBackground("h_t", FParts.HeaderBk->Background());
-        if (FParts.MainBk) {
-            FHost.LoadBackground("h_r", FParts.MainBk->Background());
-            if (FParts.MainText)
-                FParts.MainText->Background().SetImage(FParts.MainBk->Background().Image());
-        }
-        if (FParts.BtnPnlBk)
-            FHost.LoadBackground("h_b", FParts.BtnPnlBk->Background());
-        if (!NavPage3Bk->Background().Image().HasGraphic())
-            FHost.LoadBackground("h_l3", NavPage3Bk->Background());
+        FHost.LoadPictures(TPictureRow::HyperLink);
     }
     EnterLinkMode();
-    FParts.SearchEdit->SetText(std::string(ShortString(HRef)));
+    FSearch->SetSearchText(std::string(ShortString(HRef)));
     FState.TopicId = 0;
-    StartHLQuerySearchBtnClick(FParts.SearchEdit);
+    StartHLQuerySearchBtnClick(Sender);
 }
 
 void TCrossReferences::StartHLQuerySearchBtnClick(TObject* Sender) {
+    const TActionScope action(FHost);
     {
         const THourGlass hourGlass;
         if (FTopic)
@@ -103,19 +94,16 @@ void TCrossReferences::StartHLQuerySearchBtnClick(TObject* Sender) {
         ClearList(*HLQueryResultsLst2);
         Application().ProcessMessages();
 
-        if (TiDbRecFile* file = FState.RecFile.get()) {
-            const std::string target(ShortString(FParts.SearchEdit->Text()));
+        TiDbRecFile* file = FState.RecFile.get();
+        if (file && FSearch) {
+            const std::string target(ShortString(FSearch->SearchText()));
             std::string query = "+\"" + target + "\"";
-            FState.HitQuery = {query, false};
+            FState.HitQuery = {query, false, target};
             std::vector<char> buffer(query.begin(), query.end());
             buffer.push_back('\0');
             TiDbQuery request{buffer.data(), static_cast<int32_t>(query.size())};
-            if (FParts.SearchGauge) {
-                TGaugeProgress progress(*FParts.SearchGauge);
-                file->SelectByLinkQuery(request, &progress);
-            } else {
-                file->SelectByLinkQuery(request, nullptr);
-            }
+            FSearch->ScanWithGauge(
+                [&](TProgressGauge& progress) { file->SelectByLinkQuery(request, &progress); });
             if (file->SelectedCount() < 1) {
                 if (FTopic)
                     FTopic->ShowOrdinal(1);
@@ -149,6 +137,7 @@ void TCrossReferences::StartHLQuerySearchBtnClick(TObject* Sender) {
 void TCrossReferences::ShowSelected(GTextControl& list, GTextControl& other) {
     if (!FTopic)
         return;
+    const TActionScope action(FHost);
     const int32_t ordinal = FTopic->SelectedOrdinal(list);
     if (ordinal == 0)
         return;

@@ -2,6 +2,7 @@
 
 #include "controls/parser_control.h"
 #include "controls/text_control.h"
+#include "host/page_host.h"
 #include "reading/reading_state.h"
 
 #include <string>
@@ -9,8 +10,7 @@
 namespace orvalis {
 
 class TBkControl;
-class TEdit;
-class TGauge;
+class TKeywordSearch;
 class TLabel;
 class TTopicDisplay;
 
@@ -19,21 +19,18 @@ class TTopicDisplay;
 class TCrossReferences {
 public:
     // Builds the link page at its design positions.
-    TCrossReferences(TReadingState& state, TReadingHost& host, TWinControl* hyperLinkPage);
+    TCrossReferences(TReadingState& state, TPageHost& host, TWinControl* hyperLinkPage);
     TCrossReferences(const TCrossReferences&) = delete;
     TCrossReferences& operator=(const TCrossReferences&) = delete;
 
-    // What the link mode uses of the window: its picture areas, the renderer whose background follows the
-    // right column's picture, the search field that carries the target, and the search gauge.
-    struct TWindowParts {
-        TBkControl* HeaderBk = nullptr;
-        TBkControl* MainBk = nullptr;
-        TBkControl* BtnPnlBk = nullptr;
-        GCustomParserControl* MainText = nullptr;
-        TEdit* SearchEdit = nullptr;
-        TGauge* SearchGauge = nullptr;
-    };
-    void Connect(TTopicDisplay* topic, const TWindowParts& parts);
+    // The topic display that shows the finds, and the search whose field carries a link's target and whose
+    // gauge shows the scan.
+    void Connect(TTopicDisplay* topic, TKeywordSearch* search) {
+        FTopic = topic;
+        FSearch = search;
+    }
+    // The header's colours as the screen can show them.
+    void AdaptColors();
 
     TBkControl* NavPage3Bk = nullptr;
     TLabel* HyperLinkHeaderBk = nullptr;
@@ -54,9 +51,9 @@ private:
     void EnterLinkMode();
 
     TReadingState& FState;
-    TReadingHost& FHost;
+    TPageHost& FHost;
     TTopicDisplay* FTopic = nullptr;
-    TWindowParts FParts;
+    TKeywordSearch* FSearch = nullptr;
 };
 
 } // namespace orvalis

@@ -17,11 +17,12 @@
 
 namespace orvalis {
 
-TKeywordSearch::TKeywordSearch(TReadingState& state, TReadingHost& host, TWinControl* searchPage,
+TKeywordSearch::TKeywordSearch(TReadingState& state, TPageHost& host, TWinControl* searchPage,
                                TWinControl* mainPage)
     : FState(state), FHost(host) {
     NavPage2Bk = MakeBackground(searchPage);
     MakeHeaderPair(searchPage, 198, "Zoeken", SearchHeader, SearchHeaderBk);
+    SearchHeader->Font().SetStyle(TFontStyle::fsBold);
     SearchEditLbl = MakeLabel(searchPage, Bounds(15, 28, 198, 14), "Trefwoorden:", {});
     SearchEdit = new TEdit(searchPage);
     SearchEdit->SetBounds(15, 43, 198, 18);
@@ -59,41 +60,46 @@ TKeywordSearch::TKeywordSearch(TReadingState& state, TReadingHost& host, TWinCon
     SearchGauge->Hide();
 }
 
-void TKeywordSearch::Connect(TTopicDisplay* topic, const TWindowParts& parts) {
-    FTopic = topic;
-    FParts = parts;
+void TKeywordSearch::CreateRenderer() {
+    Corrections->Connect(MakeRenderer(Corrections->CorrectionsCtrl));
 }
 
-void TKeywordSearch::SearchBtnClick(TObject*) {
-    LoadSearchPictures();
-    if (FState.NavFlags == 0)
-        FHost.EntryBtnClick(FParts.EntryIntroBtn);
-    if (FTopic)
-        FTopic->GoToPnl->Hide();
-    SearchEdit->SetText("");
-    FState.Clear(nfContent | nfHyperLink);
-    FState.Set(nfSearch);
-    if (FState.RecFile)
-        StartQuerySearchBtnClick(SearchEdit);
-    FHost.UpdateStatus(nullptr);
-    // The reader came to type: the cursor waits in the field, also after a click with the mouse (the text
-    // that had the keys before is empty now).
-    SearchEdit->SetFocus();
+void TKeywordSearch::AdaptColors() {
+    for (TLabel* label : {SearchHeader, SearchHeaderBk})
+        AdaptToScreen(*label);
 }
 
-void TKeywordSearch::LoadSearchPictures() {
-    if (FParts.HeaderBk)
-        FHost.LoadBackground("m_t", FParts.HeaderBk->Background());
-    if (FParts.MainBk)
-        FHost.LoadBackground("m_r", FParts.MainBk->Background());
-    if (FParts.BtnPnlBk)
-        FHost.LoadBackground("m_b2", FParts.BtnPnlBk->Background());
-    if (!NavPage2Bk->Background().Image().HasGraphic()) {
-        FHost.LoadBackground("m_l2", NavPage2Bk->Background());
-        // The offer of corrections shows the page's picture behind its text.
-        if (Corrections->CorrectionsText)
-            Corrections->CorrectionsText->Background().SetImage(NavPage2Bk->Background().Image());
+std::string TKeywordSearch::SearchText() const {
+    return SearchEdit->Text();
+}
+
+void TKeywordSearch::SetSearchText(const std::string& text) {
+    SearchEdit->SetText(text);
+}
+
+void TKeywordSearch::ScanWithGauge(const std::function<void(TProgressGauge&)>& scan) {
+    TGaugeProgress progress(*SearchGauge);
+    scan(progress);
+}
+
+void TKeywordSearch::SearchBtnClick(TObject* Sender) {
+    {
+        const TActionScope action(FHost);
+        FHost.LoadPictures(TPictureRow::Search);
+        if (FState.NavFlags == 0)
+            FHost.EnterBook(Sender);
+        if (FTopic)
+            FTopic->HideHistory();
+        SearchEdit->SetText("");
+        FState.Clear(nfContent | nfHyperLink);
+        FState.Set(nfSearch);
+        if (FState.RecFile)
+            StartQuerySearchBtnClick(SearchEdit);
+        FHost.UpdateStatus(nullptr);
     }
+    // The reader came to type: the cursor waits in the field, also after a click with the mouse (the text
+    // that had the keys before is empty now). The field takes it once the action has shown its page.
+    SearchEdit->SetFocus();
 }
 
 void TKeywordSearch::SearchEditKeyDown(TObject*, int& Key, TShiftState Shift) {
@@ -102,6 +108,7 @@ void TKeywordSearch::SearchEditKeyDown(TObject*, int& Key, TShiftState Shift) {
 }
 
 void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
+    const TActionScope action(FHost);
     {
         const THourGlass hourGlass;
         if (FTopic)
@@ -124,14 +131,13 @@ void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
                 SearchEdit->SetText(RerunSearchText(SearchEdit->Text()));
                 query = SearchEdit->Text();
             }
-            FState.HitQuery = {query, true};
+            FState.HitQuery = {query, true, SearchEdit->Text()};
             if (!SearchEdit->Text().empty()) {
                 // The scan folds the query in place; the buffer is its own.
                 std::vector<char> buffer(query.begin(), query.end());
                 buffer.push_back('\0');
                 TiDbQuery request{buffer.data(), static_cast<int32_t>(query.size())};
-                TGaugeProgress progress(*SearchGauge);
-                file->SelectByQuery(request, &progress);
+                ScanWithGauge([&](TProgressGauge& progress) { file->SelectByQuery(request, &progress); });
             } else {
                 file->SelectNone();
             }
@@ -151,8 +157,12 @@ void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
                 QueryResultsLstSelect(Sender);
             }
             QueryResultsLstLbl->SetCaption("Gevonden: " + std::to_string(QueryResultsLst->Items().Count()));
-            if (typed && QueryResultsLst->Items().Count() == 0 && !SearchEdit->Text().empty())
+            if (typed && QueryResultsLst->Items().Count() == 0 && !SearchEdit->Text().empty()) {
+                // The offer shows the page's picture behind its text.
+                if (Corrections->CorrectionsText)
+                    Corrections->CorrectionsText->Background().SetImage(NavPage2Bk->Background().Image());
                 Corrections->Offer(*file, SearchEdit->Text());
+            }
         }
         SearchEdit->SelectAll();
     }
@@ -162,7 +172,8 @@ void TKeywordSearch::StartQuerySearchBtnClick(TObject* Sender) {
 void TKeywordSearch::QueryResultsLstSelect(TObject* Sender) {
     if (!FTopic)
         return;
-    FTopic->GoToPnl->Hide();
+    const TActionScope action(FHost);
+    FTopic->HideHistory();
     const int32_t ordinal = FTopic->SelectedOrdinal(*QueryResultsLst);
     if (ordinal == 0)
         return;

@@ -1,18 +1,21 @@
 #pragma once
 
 #include "controls/text_control.h"
+#include "host/page_host.h"
 #include "reading/reading_state.h"
 #include "reading/search_corrections.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace orvalis {
 
-class TBaseBtn;
 class TBkControl;
 class TEdit;
 class TGauge;
 class TLabel;
+class TProgressGauge;
 class TTopicDisplay;
 
 // The search page of the left column: keywords typed into SearchEdit, every topic whose text satisfies
@@ -20,18 +23,22 @@ class TTopicDisplay;
 class TKeywordSearch {
 public:
     // Builds the search page and the search gauge of the main page at their design positions.
-    TKeywordSearch(TReadingState& state, TReadingHost& host, TWinControl* searchPage, TWinControl* mainPage);
+    TKeywordSearch(TReadingState& state, TPageHost& host, TWinControl* searchPage, TWinControl* mainPage);
     TKeywordSearch(const TKeywordSearch&) = delete;
     TKeywordSearch& operator=(const TKeywordSearch&) = delete;
 
-    // The window's picture areas that entering search mode loads, and the button that enters the book.
-    struct TWindowParts {
-        TBkControl* HeaderBk = nullptr;
-        TBkControl* MainBk = nullptr;
-        TBkControl* BtnPnlBk = nullptr;
-        TBaseBtn* EntryIntroBtn = nullptr;
-    };
-    void Connect(TTopicDisplay* topic, const TWindowParts& parts);
+    void Connect(TTopicDisplay* topic) { FTopic = topic; }
+    // The renderer of the offered corrections. The window creates it after it gave its other controls
+    // their cursors.
+    void CreateRenderer();
+    // The header's colours as the screen can show them.
+    void AdaptColors();
+
+    // The text of the search field, which a link's target takes as well.
+    std::string SearchText() const;
+    void SetSearchText(const std::string& text);
+    // Runs a scan of the database with the search gauge over the text showing its progress.
+    void ScanWithGauge(const std::function<void(TProgressGauge&)>& scan);
 
     TBkControl* NavPage2Bk = nullptr;
     TLabel* SearchHeaderBk = nullptr;
@@ -46,9 +53,6 @@ public:
     std::unique_ptr<TSearchCorrections> Corrections;
 
     void SearchBtnClick(TObject* Sender);
-    // The pictures of search mode: header, right column and button strip, and the page's own on the first
-    // visit.
-    void LoadSearchPictures();
     void SearchEditKeyDown(TObject* Sender, int& Key, TShiftState Shift);
     // A typed search when Sender is SearchEdit, otherwise a re-run of the field's text.
     void StartQuerySearchBtnClick(TObject* Sender);
@@ -58,9 +62,8 @@ public:
 
 private:
     TReadingState& FState;
-    TReadingHost& FHost;
+    TPageHost& FHost;
     TTopicDisplay* FTopic = nullptr;
-    TWindowParts FParts;
 };
 
 } // namespace orvalis

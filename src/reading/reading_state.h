@@ -8,9 +8,6 @@
 
 namespace orvalis {
 
-class TBackground;
-class TObject;
-
 // The navigation state: a set of these bits. At most one section flag and at most one of nfContent,
 // nfSearch and nfHyperLink is set; the empty set means that no section has been entered.
 enum TNavFlag : uint8_t {
@@ -37,10 +34,12 @@ struct TReadingState {
     int32_t ExtraInfoOrdinal = 0;
     int32_t RecipeOrdinal = 0;
     // The query of the search whose results are listed (typed, re-run or a link's), and whether its words
-    // must begin a word as in the keyword search: a topic shown from the results marks what matched.
+    // must begin a word as in the keyword search: a topic shown from the results marks what matched. Typed
+    // is the search text as the search field showed it: the words searched for, or the link's target.
     struct TShownQuery {
         std::string Text;
         bool Strict = false;
+        std::string Typed;
     } HitQuery;
 
     bool Has(uint8_t flags) const { return (NavFlags & flags) != 0; }
@@ -50,18 +49,6 @@ struct TReadingState {
     void SetSection(char section);
     // The path code of the current section: '1' to '3', or 0 outside the sections.
     char SectionCode() const;
-};
-
-// What the reading areas need of the window that holds them.
-class TReadingHost {
-public:
-    virtual void UpdateStatus(TObject* Sender) = 0;
-    virtual void ResetBtnClick(TObject* Sender) = 0;
-    virtual void EntryBtnClick(TObject* Sender) = 0;
-    virtual void LoadBackground(const std::string& stem, TBackground& target) = 0;
-
-protected:
-    ~TReadingHost() = default;
 };
 
 } // namespace orvalis

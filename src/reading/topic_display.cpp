@@ -3,7 +3,7 @@
 #include "content/short_string.h"
 #include "controls/bk_control.h"
 #include "controls/design_controls.h"
-#include "platform/edit.h"
+#include "controls/shared_palette.h"
 #include "platform/form.h"
 #include "platform/panel.h"
 #include "platform/scroll_box.h"
@@ -26,10 +26,16 @@ std::string CapitalizeFirst(std::string text) {
 }
 } // namespace
 
-TTopicDisplay::TTopicDisplay(TReadingState& state, TReadingHost& host, TWinControl* mainPage,
+TTopicDisplay::TTopicDisplay(TReadingState& state, TPageHost& host, TWinControl* mainPage,
                              TWinControl* contentPage)
     : FState(state), FHost(host) {
+    MainBk = new TBkControl(mainPage);
+    MainBk->SetBounds(219, 0, 421, 380);
+    MainBk->Background().Brush().SetStyle(TBrushStyle::bsClear);
+    MainBk->Background().Pen().SetStyle(TPenStyle::psClear);
     MakeHeaderPair(mainPage, 400, "", MainTextHeaderLbl, MainTextHeaderBkLbl, 230, 0);
+    MainTextHeaderLbl->Font().SetSize(10);
+    MainTextHeaderLbl->Font().SetStyle(TFontStyle::fsBold);
     MainTextCtrl = new TScrollBox(mainPage);
     MainTextCtrl->SetBounds(230, 28, 400, 310);
     MainTextCtrl->SetVertScrollIncrement(27);
@@ -71,10 +77,28 @@ TTopicDisplay::TTopicDisplay(TReadingState& state, TReadingHost& host, TWinContr
     GoToLst->OnSelect = [this](TObject* sender) { GoToLstSelect(sender); };
 }
 
-void TTopicDisplay::Connect(TContentsPane* contents, TEdit* searchEdit, GParserControl* mainText) {
-    FContents = contents;
-    FSearchEdit = searchEdit;
-    MainText = mainText;
+void TTopicDisplay::CreateTextSizeButtons(TWinControl* mainPage) {
+    TextSmallerBtn = MakeButton(mainPage, Bounds(584, 341, 22, 17), "A\x96", "Kleinere tekst", TFace::Drawn);
+    TextLargerBtn = MakeButton(mainPage, Bounds(608, 341, 22, 17), "A+", "Grotere tekst", TFace::Drawn);
+    TextSmallerBtn->SetEnabled(false);
+    // Keyboard readers have the keys; the buttons stay out of the Tab order and never take the focus, so
+    // that the focus goes where it always went.
+    for (TBaseBtn* button : {TextSmallerBtn, TextLargerBtn})
+        button->SetTabStop(false);
+}
+
+void TTopicDisplay::CreateRenderer() {
+    MainText = MakeRenderer(MainTextCtrl);
+}
+
+void TTopicDisplay::AdaptColors(TColor windowColor) {
+    for (TLabel* label : {MainTextHeaderLbl, MainTextHeaderBkLbl})
+        AdaptToScreen(*label);
+    GoToLst->SetColor(NearestScreenColor(GoToLst->Color()));
+    GoToPnlBk->Background().Brush().SetColor(windowColor);
+    GoToPnlBk->Background().Pen().SetColor(windowColor);
+    for (TBaseBtn* button : {GoToBtn, MainInfoBtn, ExtraInfoBtn, RecipeBtn})
+        AdaptToScreen(*button);
 }
 
 void TTopicDisplay::SetHeader(const std::string& caption) {
@@ -84,16 +108,21 @@ void TTopicDisplay::SetHeader(const std::string& caption) {
 
 void TTopicDisplay::ClearDisplay() {
     Trail.Leave(MainTextCtrl->VertScrollPosition());
-    SetHeader("");
-    if (MainText)
-        MainText->SetText(nullptr);
     FState.TopicId = 0;
     FState.ExtraInfoOrdinal = 0;
     FState.RecipeOrdinal = 0;
     FTopicOrdinal = 0;
+    // The way into a section clears the display twice; an empty text is not laid out again.
+    const char* text = MainText ? MainText->GetText() : nullptr;
+    if (MainTextHeaderLbl->Caption().empty() && !text)
+        return;
+    SetHeader("");
+    if (MainText)
+        MainText->SetText(nullptr);
 }
 
 void TTopicDisplay::ShowRecord(const TiDbRec& R) {
+    const TActionScope action(FHost);
     if (!R.Path) {
         ClearDisplay();
         FHost.UpdateStatus(nullptr);
@@ -131,14 +160,17 @@ void TTopicDisplay::ShowRecord(const TiDbRec& R) {
             }
             // A hidden window cannot take the focus; the text shows all the same. A reader moving through a
             // list with the keyboard stays in it (the mouse never gives a list the focus).
-            if (!dynamic_cast<GCustomTextControl*>(FocusedControl()))
+            if (!dynamic_cast<GCustomTextControl*>(FocusedControl())) {
+                FHost.ApplyStatusSoFar();
                 MainTextCtrl->SetFocus();
+            }
         }
     }
     FHost.UpdateStatus(nullptr);
-    // The first search of a mode shows the text's box only now, and a box scrolls only while shown.
+    // The first search of a mode shows the text's box only with the status, and a box scrolls only while
+    // shown.
     if (MainText->MarkCount() > 0)
-        MainText->GoToMark(MainText->CurrentMark());
+        FHost.AfterStatus([this] { MainText->GoToMark(MainText->CurrentMark()); });
 }
 
 void TTopicDisplay::MarkHits() {
@@ -180,8 +212,7 @@ std::string TTopicDisplay::HeaderCaption(const TPathLevels& levels) const {
             return "Voedingsstoffen Specifiek -> " + levels.L2;
         return MainTextHeaderLbl->Caption();
     }
-    const std::string target = FSearchEdit ? FSearchEdit->Text() : std::string();
-    return CapitalizeFirst(target) + " -> " + levels.L2;
+    return CapitalizeFirst(FState.HitQuery.Typed) + " -> " + levels.L2;
 }
 
 void TTopicDisplay::RecordHistory(const TPathLevels& levels) {
@@ -204,8 +235,8 @@ void TTopicDisplay::RecordTrail() {
         return;
     TTrailStop stop;
     stop.NavFlags = FState.NavFlags;
-    if (FState.Has(nfSearch | nfHyperLink) && FSearchEdit)
-        stop.Query = FSearchEdit->Text();
+    if (FState.Has(nfSearch | nfHyperLink))
+        stop.Query = FState.HitQuery.Typed;
     stop.TopicId = FState.TopicId;
     stop.TopicOrdinal = FTopicOrdinal;
     Trail.Add(stop);
@@ -240,6 +271,7 @@ void TTopicDisplay::FindExtraTexts() {
 }
 
 void TTopicDisplay::ContentSwitchBtnClick(TObject* Sender) {
+    const TActionScope action(FHost);
     if (Sender == MainInfoBtn) {
         FState.Clear(nfExtraInfo | nfRecipe);
         ClearDisplay();
@@ -267,12 +299,17 @@ void TTopicDisplay::GoToBtnClick(TObject*) {
     GoToPnl->Hide();
 }
 
+void TTopicDisplay::HideHistory() {
+    GoToPnl->Hide();
+}
+
 void TTopicDisplay::GoToLstMouseUp(TObject* Sender, TMouseButton, TShiftState, int, int) {
     if (GoToLst->ItemIndex() >= 0)
         GoToLstSelect(Sender);
 }
 
 void TTopicDisplay::GoToLstSelect(TObject* Sender) {
+    const TActionScope action(FHost);
     if (!FState.RecFile) {
         ClearDisplay();
         FHost.UpdateStatus(Sender);
@@ -290,15 +327,7 @@ void TTopicDisplay::GoToLstSelect(TObject* Sender) {
         FState.SetSection(section);
         FHost.ResetBtnClick(Sender);
     }
-    if (FContents && FContents->ContentLst->Items().Count() > 0) {
-        GTextControl& contents = *FContents->ContentLst;
-        const std::string_view title = TitleOfLine(line);
-        for (int i = 0; i < contents.Items().Count(); ++i) {
-            if (TitleOfLine(contents.Items()[i]) == title) {
-                contents.SetItemIndex(i);
-                break;
-            }
-        }
+    if (FContents && FContents->SelectTitle(TitleOfLine(line))) {
         GoToLst->SetEnabled(true);
         FContents->ContentLstSelect(Sender);
     }

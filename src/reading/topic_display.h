@@ -3,6 +3,8 @@
 #include "content/idb_rec.h"
 #include "controls/parser_control.h"
 #include "controls/text_control.h"
+#include "host/page_host.h"
+#include "platform/color.h"
 #include "reading/reading_state.h"
 #include "reading/topic_trail.h"
 
@@ -13,27 +15,35 @@ namespace orvalis {
 class TBaseBtn;
 class TBkControl;
 class TContentsPane;
-class TEdit;
 class TLabel;
 class TPanel;
 class TScrollBox;
 
-// The topic on display: the header above the text, the text's scroll box, the three buttons that switch
-// between a topic's information, extra information and recipe, and the history of topics read (the
-// "Historie" button with its pop-up panel over the contents list). Every pick of a record ends in
-// ShowRecord.
+// The topic on display: the right column's picture, the header above the text, the text's scroll box, the
+// three buttons that switch between a topic's information, extra information and recipe, the text size
+// buttons, and the history of topics read (the "Historie" button with its pop-up panel over the contents
+// list). Every pick of a record ends in ShowRecord.
 class TTopicDisplay {
 public:
-    // Builds the header, text box and content buttons on the main page, and the history on the contents
-    // page, at their design positions.
-    TTopicDisplay(TReadingState& state, TReadingHost& host, TWinControl* mainPage, TWinControl* contentPage);
+    // Builds the picture, header, text box and content buttons on the main page, and the history on the
+    // contents page, at their design positions.
+    TTopicDisplay(TReadingState& state, TPageHost& host, TWinControl* mainPage, TWinControl* contentPage);
     TTopicDisplay(const TTopicDisplay&) = delete;
     TTopicDisplay& operator=(const TTopicDisplay&) = delete;
 
-    // The other areas this one calls: the contents (for the "Informatie" button and the history), the
-    // search field (whose text heads a cross-reference result) and the renderer inside MainTextCtrl.
-    void Connect(TContentsPane* contents, TEdit* searchEdit, GParserControl* mainText);
+    // The contents, which the "Informatie" button and the history call.
+    void Connect(TContentsPane* contents) { FContents = contents; }
+    // The text size buttons just above the right end of the text buttons. They come after the other
+    // controls of the main page, over the search gauge.
+    void CreateTextSizeButtons(TWinControl* mainPage);
+    // The renderer inside MainTextCtrl. The window creates it after it gave its other controls their
+    // cursors.
+    void CreateRenderer();
+    // The design colours as the screen can show them; the history's panel takes the window's colour.
+    void AdaptColors(TColor windowColor);
 
+    // The right column's picture, under the text.
+    TBkControl* MainBk = nullptr;
     TLabel* MainTextHeaderBkLbl = nullptr;
     TLabel* MainTextHeaderLbl = nullptr;
     TScrollBox* MainTextCtrl = nullptr;
@@ -45,6 +55,9 @@ public:
     TPanel* GoToPnl = nullptr;
     TBkControl* GoToPnlBk = nullptr;
     GTextControl* GoToLst = nullptr;
+    // "A–" and "A+".
+    TBaseBtn* TextSmallerBtn = nullptr;
+    TBaseBtn* TextLargerBtn = nullptr;
 
     // Where a click on a link of a shown topic goes (the cross-references); none leaves links inert.
     GOnHyperLinkClick OnMainTextHyperLinkClick;
@@ -58,6 +71,8 @@ public:
     void ClearDisplay();
     void ContentSwitchBtnClick(TObject* Sender);
     void GoToBtnClick(TObject* Sender);
+    // Closes the history's panel.
+    void HideHistory();
     void GoToLstMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void GoToLstSelect(TObject* Sender);
     void GoToLstDrawItem(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State);
@@ -84,9 +99,8 @@ private:
     void RecordTrail();
 
     TReadingState& FState;
-    TReadingHost& FHost;
+    TPageHost& FHost;
     TContentsPane* FContents = nullptr;
-    TEdit* FSearchEdit = nullptr;
     int32_t FTopicOrdinal = 0;
 };
 

@@ -28,7 +28,7 @@ TEdit* MakeNumberEdit(TWinControl* parent, int top, const std::string& hint) {
 
 } // namespace
 
-TBmiPage::TBmiPage(TReadingState& state, TReadingHost& host, TWinControl* page) : FState(state), FHost(host) {
+TBmiPage::TBmiPage(TPageHost& host, TWinControl* page) : FHost(host) {
     BMITestBk = MakeBackground(page);
     MakeHeaderPair(page, 610, "Body Mass Index (BMI) Test", BMITestHeader, BMITestHeaderBk);
     BMITestExpLbl = MakeLabel(page, Bounds(35, 40, 120, 90),
@@ -59,15 +59,14 @@ TBmiPage::TBmiPage(TReadingState& state, TReadingHost& host, TWinControl* page) 
     BMIGauge->Pen().SetColor(clLime);
 }
 
+void TBmiPage::AdaptColors() {
+    for (TLabel* label : {BMITestHeader, BMITestHeaderBk})
+        AdaptToScreen(*label);
+}
+
 void TBmiPage::BMITestBtnClick(TObject* Sender) {
-    if (FParts.HeaderBk)
-        FHost.LoadBackground("m_t", FParts.HeaderBk->Background());
-    FHost.LoadBackground("t", BMITestBk->Background());
-    if (FParts.BtnPnlBk)
-        FHost.LoadBackground("m_b2", FParts.BtnPnlBk->Background());
-    if (FParts.MainPages)
-        FParts.MainPages->SetActivePage("BMITestPage");
-    FState.NavFlags = 0;
+    const TActionScope action(FHost);
+    FHost.OpenSelfTestPage(TSelfTestPage::BMITest);
     BMITestLengthEdit->SetText("");
     BMITestWeightEdit->SetText("");
     BMITestResultText->SetCaption("");

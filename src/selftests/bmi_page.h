@@ -1,16 +1,16 @@
 #pragma once
 
-#include "reading/reading_state.h"
+#include "host/page_host.h"
 
 #include <string>
 
 namespace orvalis {
 
 class TBaseBtn;
+class TObject;
 class TBkControl;
 class TEdit;
 class TLabel;
-class TPageStack;
 class TShape;
 class TWinControl;
 
@@ -19,17 +19,12 @@ class TWinControl;
 class TBmiPage {
 public:
     // Builds the page's controls at their design positions.
-    TBmiPage(TReadingState& state, TReadingHost& host, TWinControl* page);
+    TBmiPage(TPageHost& host, TWinControl* page);
     TBmiPage(const TBmiPage&) = delete;
     TBmiPage& operator=(const TBmiPage&) = delete;
 
-    // The window's parts that opening the page uses.
-    struct TWindowParts {
-        TPageStack* MainPages = nullptr;
-        TBkControl* HeaderBk = nullptr;
-        TBkControl* BtnPnlBk = nullptr;
-    };
-    void Connect(const TWindowParts& parts) { FParts = parts; }
+    // The header's colours as the screen can show them.
+    void AdaptColors();
 
     TBkControl* BMITestBk = nullptr;
     TLabel* BMITestHeaderBk = nullptr;
@@ -49,9 +44,7 @@ public:
     void AppendBmiSection(const std::string& name);
 
 private:
-    TReadingState& FState;
-    TReadingHost& FHost;
-    TWindowParts FParts;
+    TPageHost& FHost;
 };
 
 } // namespace orvalis

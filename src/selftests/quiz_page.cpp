@@ -26,8 +26,7 @@ TLabel* MakeWrappedLabel(TWinControl* parent, TRect bounds, const TTextLook& loo
 
 } // namespace
 
-TQuizPage::TQuizPage(TReadingState& state, TReadingHost& host, TWinControl* page)
-    : FState(state), FHost(host) {
+TQuizPage::TQuizPage(TPageHost& host, TWinControl* page) : FHost(host) {
     QuizBk = MakeBackground(page);
     MakeHeaderPair(page, 610, "Orvakwis", QuizHeader, QuizHeaderBk);
     QuizQuestionText = MakeWrappedLabel(page, Bounds(40, 35, 560, 40), {"Arial", 11, TFontStyle::fsBold});
@@ -52,16 +51,16 @@ TQuizPage::TQuizPage(TReadingState& state, TReadingHost& host, TWinControl* page
     QuizScoreLbl->Hide();
 }
 
-void TQuizPage::Connect(const TWindowParts& parts) {
-    FParts = parts;
+void TQuizPage::AdaptColors() {
+    for (TLabel* label : {QuizHeader, QuizHeaderBk})
+        AdaptToScreen(*label);
+}
+
+void TQuizPage::SetCursors() {
     for (TRadioButton* button : RadioButtons())
         button->SetCursor(crHandCursor);
     for (TLabel* text : AltTexts())
         text->SetCursor(crHandCursor);
-}
-
-std::vector<std::string>* TQuizPage::Lines() const {
-    return FParts.QuizLines ? FParts.QuizLines->get() : nullptr;
 }
 
 bool TQuizPage::QuestionShown() const {
@@ -70,18 +69,12 @@ bool TQuizPage::QuestionShown() const {
 }
 
 void TQuizPage::QuizBtnClick(TObject* Sender) {
+    const TActionScope action(FHost);
     QuizAsked.fill(0);
     QuizCount = 0;
     QuizCorrect = 0;
     QuizScoreLbl->SetCaption("");
-    if (FParts.HeaderBk)
-        FHost.LoadBackground("m_t", FParts.HeaderBk->Background());
-    FHost.LoadBackground("q", QuizBk->Background());
-    if (FParts.BtnPnlBk)
-        FHost.LoadBackground("m_b2", FParts.BtnPnlBk->Background());
-    if (FParts.MainPages)
-        FParts.MainPages->SetActivePage("QuizPage");
-    FState.NavFlags = 0;
+    FHost.OpenSelfTestPage(TSelfTestPage::Quiz);
     QuizNewQuestion();
     FHost.UpdateStatus(Sender);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "host/page_host.h"
 #include "platform/control.h"
-#include "reading/reading_state.h"
 #include "selftests/quiz_round.h"
 
 #include <array>
@@ -15,7 +15,6 @@ namespace orvalis {
 class TBaseBtn;
 class TBkControl;
 class TLabel;
-class TPageStack;
 class TRadioButton;
 class TWinControl;
 
@@ -24,19 +23,14 @@ class TWinControl;
 class TQuizPage {
 public:
     // Builds the page's controls at their design positions.
-    TQuizPage(TReadingState& state, TReadingHost& host, TWinControl* page);
+    TQuizPage(TPageHost& host, TWinControl* page);
     TQuizPage(const TQuizPage&) = delete;
     TQuizPage& operator=(const TQuizPage&) = delete;
 
-    // The window's parts that opening the page uses, and the window's list of the question's lines.
-    struct TWindowParts {
-        TPageStack* MainPages = nullptr;
-        TBkControl* HeaderBk = nullptr;
-        TBkControl* BtnPnlBk = nullptr;
-        std::unique_ptr<std::vector<std::string>>* QuizLines = nullptr;
-    };
-    // Also gives the alternatives the hand cursor, after the window gave every plain control its own.
-    void Connect(const TWindowParts& parts);
+    // Gives the alternatives the hand cursor, after the window gave every plain control its own.
+    void SetCursors();
+    // The header's colours as the screen can show them.
+    void AdaptColors();
 
     TBkControl* QuizBk = nullptr;
     TLabel* QuizHeaderBk = nullptr;
@@ -52,6 +46,9 @@ public:
     TBaseBtn* QuizDoneBtn = nullptr;
     TBaseBtn* QuizNextQuestionBtn = nullptr;
     TLabel* QuizScoreLbl = nullptr;
+
+    // The question's lines; none after the close query freed them.
+    std::unique_ptr<std::vector<std::string>> QuizLines = std::make_unique<std::vector<std::string>>();
 
     // The round: the numbers asked so far (entry k for the k-th question, 0 for none yet), how many were
     // asked and how many were answered right.
@@ -77,15 +74,12 @@ private:
     // Alternative k (0 ... 2): its radio button and its label.
     std::array<TRadioButton*, 3> RadioButtons() const { return {QuizAlt1RBtn, QuizAlt2RBtn, QuizAlt3RBtn}; }
     std::array<TLabel*, 3> AltTexts() const { return {QuizAlt1Text, QuizAlt2Text, QuizAlt3Text}; }
-    // The question's lines; none once the window has freed its list.
-    std::vector<std::string>* Lines() const;
+    std::vector<std::string>* Lines() const { return QuizLines.get(); }
     // Whether the question on display has all its lines, and so its alternatives.
     bool QuestionShown() const;
     void KeepKeyboardFocus(TControl* control);
 
-    TReadingState& FState;
-    TReadingHost& FHost;
-    TWindowParts FParts;
+    TPageHost& FHost;
 };
 
 } // namespace orvalis

@@ -76,17 +76,17 @@ TEST_F(AccessibilityTest, Buttons_ArePushButtonsNamedByCaptionOrHintWithStatesAn
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.Widget());
     QAccessibleInterface* entry = Find(window, QAccessible::Button, "Orvalis");
     ASSERT_NE(entry, nullptr) << "the intro buttons are reached from the window, by name";
-    EXPECT_EQ(entry, Of(form.EntryIntroBtn));
+    EXPECT_EQ(entry, Of(form.Intro->EntryIntroBtn));
     EXPECT_FALSE(entry->state().disabled);
     EXPECT_EQ(Name(Of(form.InfoBtn)), "Geeft informatie over Orvalis") << "no caption: named by the hint";
 
     Press(entry);
     EXPECT_EQ(form.MainPages->ActivePage(), form.MainPage);
-    QAccessibleInterface* z = Of(form.BaseBtns['Z' - 'A']);
+    QAccessibleInterface* z = Of(form.Contents->BaseBtns['Z' - 'A']);
     EXPECT_EQ(Name(z), "Z");
     EXPECT_TRUE(z->state().disabled);
     EXPECT_FALSE(z->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    EXPECT_TRUE(Of(form.MainInfoBtn)->state().disabled);
+    EXPECT_TRUE(Of(form.Topic->MainInfoBtn)->state().disabled);
 
     TAboutBox box;
     EXPECT_EQ(Of(box.VeldhavenSBtn)->role(), QAccessible::Button);
@@ -95,8 +95,8 @@ TEST_F(AccessibilityTest, Buttons_ArePushButtonsNamedByCaptionOrHintWithStatesAn
 
 TEST_F(AccessibilityTest, Lists_NameItemsByTitleShowTheSelectionAndSelectThroughTheAction) {
     TMainForm& form = *Form;
-    test::Click(form.EntryIntroBtn);
-    QAccessibleInterface* list = Of(form.ContentLst);
+    test::Click(form.Intro->EntryIntroBtn);
+    QAccessibleInterface* list = Of(form.Contents->ContentLst);
     ASSERT_EQ(list->role(), QAccessible::List);
     ASSERT_EQ(list->childCount(), 2);
     QAccessibleInterface* acne = list->child(0);
@@ -110,18 +110,19 @@ TEST_F(AccessibilityTest, Lists_NameItemsByTitleShowTheSelectionAndSelectThrough
     EXPECT_EQ(acne->parent(), list);
 
     Press(brandwond);
-    EXPECT_EQ(form.MainTextHeaderLbl->Caption(), "Brandwond");
+    EXPECT_EQ(form.Topic->MainTextHeaderLbl->Caption(), "Brandwond");
     EXPECT_TRUE(brandwond->state().selected);
     EXPECT_FALSE(acne->state().selected);
-    EXPECT_EQ(Of(form.MainTextHeaderLbl)->role(), QAccessible::StaticText);
-    EXPECT_EQ(Name(Of(form.MainTextHeaderLbl)), "Brandwond");
-    EXPECT_NE(Of(form.MainTextHeaderBkLbl)->role(), QAccessible::StaticText) << "its shadow is not read out";
+    EXPECT_EQ(Of(form.Topic->MainTextHeaderLbl)->role(), QAccessible::StaticText);
+    EXPECT_EQ(Name(Of(form.Topic->MainTextHeaderLbl)), "Brandwond");
+    EXPECT_NE(Of(form.Topic->MainTextHeaderBkLbl)->role(), QAccessible::StaticText)
+        << "its shadow is not read out";
 }
 
 TEST_F(AccessibilityTest, Text_IsThePlainTopicWithItsLinksAsChildrenThatFollowThem) {
     TMainForm& form = *Form;
-    test::Click(form.EntryIntroBtn);
-    QAccessibleInterface* text = Of(form.MainText);
+    test::Click(form.Intro->EntryIntroBtn);
+    QAccessibleInterface* text = Of(form.Topic->MainText);
     ASSERT_EQ(text->role(), QAccessible::EditableText);
     EXPECT_TRUE(text->state().readOnly);
     QAccessibleTextInterface* plain = text->textInterface();
@@ -137,25 +138,25 @@ TEST_F(AccessibilityTest, Text_IsThePlainTopicWithItsLinksAsChildrenThatFollowTh
     EXPECT_EQ(Name(link), "puistjes en") << "named by its words, braces left out as in the text";
     EXPECT_EQ(Name(text->child(1)), "talg");
     Press(link);
-    EXPECT_TRUE(form.Has(nfHyperLink));
-    EXPECT_EQ(form.SearchEdit->Text(), "puistjes");
+    EXPECT_TRUE(form.State.Has(nfHyperLink));
+    EXPECT_EQ(form.Search->SearchEdit->Text(), "puistjes");
 
-    QAccessibleInterface* gauge = Of(form.SearchGauge);
+    QAccessibleInterface* gauge = Of(form.Search->SearchGauge);
     EXPECT_EQ(gauge->role(), QAccessible::ProgressBar);
     ASSERT_NE(gauge->valueInterface(), nullptr);
-    EXPECT_EQ(gauge->valueInterface()->currentValue().toInt(), form.SearchGauge->Progress());
-    EXPECT_EQ(gauge->valueInterface()->maximumValue().toInt(), form.SearchGauge->MaxValue());
+    EXPECT_EQ(gauge->valueInterface()->currentValue().toInt(), form.Search->SearchGauge->Progress());
+    EXPECT_EQ(gauge->valueInterface()->maximumValue().toInt(), form.Search->SearchGauge->MaxValue());
 }
 
 // A screen reader asks the object that a focus event names for its state and for its focused child; those
 // follow the keyboard (the events themselves go out only to a screen readers' bridge, absent here).
 TEST_F(AccessibilityTest, KeyboardFocus_IsTheFocusedChildOfTheListAndOfTheText) {
     TMainForm& form = *Form;
-    test::Click(form.EntryIntroBtn);
+    test::Click(form.Intro->EntryIntroBtn);
     const auto key = [&form](Qt::Key k) { test::Key(form.Widget(), k); };
-    QAccessibleInterface* list = Of(form.ContentLst);
-    form.ContentLst->SetFocus();
-    ASSERT_TRUE(form.ContentLst->Focused());
+    QAccessibleInterface* list = Of(form.Contents->ContentLst);
+    form.Contents->ContentLst->SetFocus();
+    ASSERT_TRUE(form.Contents->ContentLst->Focused());
     key(Qt::Key_Down);
     EXPECT_EQ(Name(list->focusChild()), "Brandwond");
     EXPECT_TRUE(list->child(1)->state().focused);
@@ -163,16 +164,16 @@ TEST_F(AccessibilityTest, KeyboardFocus_IsTheFocusedChildOfTheListAndOfTheText) 
     key(Qt::Key_Up);
     EXPECT_EQ(Name(list->focusChild()), "Acne");
 
-    QAccessibleInterface* text = Of(form.MainText);
+    QAccessibleInterface* text = Of(form.Topic->MainText);
     EXPECT_FALSE(text->state().focused);
-    form.MainTextCtrl->SetFocus();
+    form.Topic->MainTextCtrl->SetFocus();
     EXPECT_TRUE(text->state().focused) << "the text, whose scroll box holds the focus for it";
     EXPECT_EQ(text->focusChild(), nullptr) << "no link is focused yet";
     key(Qt::Key_Tab);
     key(Qt::Key_Tab);
     EXPECT_EQ(Name(text->focusChild()), "talg");
     EXPECT_TRUE(text->child(1)->state().focused);
-    form.ContentLst->SetFocus();
+    form.Contents->ContentLst->SetFocus();
     EXPECT_FALSE(text->child(1)->state().focused) << "only while the text has the focus";
 }
 

@@ -31,7 +31,7 @@ protected:
         Form = std::make_unique<TMainForm>();
         Form->ShowWindow();
         test::Activate(*Form);
-        Click(Form->EntryIntroBtn);
+        Click(Form->Intro->EntryIntroBtn);
         Click(Form->SearchBtn);
     }
     void TearDown() override {
@@ -39,7 +39,7 @@ protected:
         SetScreenVariant(0);
     }
     void Search(const std::string& text) {
-        Form->SearchEdit->SelectAll();
+        Form->Search->SearchEdit->SelectAll();
         test::Type(Form->Widget(), text);
         test::Key(Form->Widget(), Qt::Key_Return);
     }
@@ -54,7 +54,7 @@ protected:
 TEST_F(CorrectionsWindowTest, TypoWithoutHits_OffersTheBooksWordsAndAClickSearchesForOne) {
     TMainForm& form = *Form;
     Search("hoofdpijnan");
-    EXPECT_EQ(form.QueryResultsLstLbl->Caption(), "Gevonden: 0");
+    EXPECT_EQ(form.Search->QueryResultsLstLbl->Caption(), "Gevonden: 0");
     ASSERT_TRUE(Offered());
     GParserControl& text = *Offer().CorrectionsText;
     EXPECT_EQ(std::string(text.GetText()),
@@ -64,24 +64,24 @@ TEST_F(CorrectionsWindowTest, TypoWithoutHits_OffersTheBooksWordsAndAClickSearch
     EXPECT_LE(link.Bottom, Offer().CorrectionsCtrl->Height()) << "the offer fits its box";
 
     Click(&text, QPoint((link.Left + link.Right) / 2, (link.Top + link.Bottom) / 2));
-    EXPECT_EQ(form.SearchEdit->Text(), "hoofdpijnen");
-    EXPECT_EQ(form.QueryResultsLstLbl->Caption(), "Gevonden: 1");
-    EXPECT_EQ(form.MainTextHeaderLbl->Caption(), "Klachten -> Koorts");
+    EXPECT_EQ(form.Search->SearchEdit->Text(), "hoofdpijnen");
+    EXPECT_EQ(form.Search->QueryResultsLstLbl->Caption(), "Gevonden: 1");
+    EXPECT_EQ(form.Topic->MainTextHeaderLbl->Caption(), "Klachten -> Koorts");
     EXPECT_FALSE(Offered()) << "a search with hits offers nothing";
 }
 
 TEST_F(CorrectionsWindowTest, NothingNear_OrAnEmptyOrOverlongQuery_OffersNothing) {
     Search("qqqqqq");
-    EXPECT_EQ(Form->QueryResultsLstLbl->Caption(), "Gevonden: 0");
+    EXPECT_EQ(Form->Search->QueryResultsLstLbl->Caption(), "Gevonden: 0");
     EXPECT_FALSE(Offered());
     Search("hoofpijn");
     ASSERT_TRUE(Offered());
-    Form->SearchEdit->SetText("");
+    Form->Search->SearchEdit->SetText("");
     test::Key(Form->Widget(), Qt::Key_Return);
     EXPECT_FALSE(Offered()) << "the next search takes the offer away";
-    Form->SearchEdit->SetText(std::string(300, 'z'));
+    Form->Search->SearchEdit->SetText(std::string(300, 'z'));
     test::Key(Form->Widget(), Qt::Key_Return);
-    EXPECT_EQ(Form->QueryResultsLstLbl->Caption(), "Gevonden: 0");
+    EXPECT_EQ(Form->Search->QueryResultsLstLbl->Caption(), "Gevonden: 0");
     EXPECT_FALSE(Offered());
 }
 

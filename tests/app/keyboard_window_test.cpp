@@ -83,7 +83,7 @@ protected:
             Press(backwards ? Qt::Key_Backtab : Qt::Key_Tab, backwards ? Qt::ShiftModifier : Qt::NoModifier);
         return control->Focused();
     }
-    std::string Header() const { return Form->MainTextHeaderLbl->Caption(); }
+    std::string Header() const { return Form->Topic->MainTextHeaderLbl->Caption(); }
     std::string Selected(const GTextControl* list) const {
         return list->ItemIndex() < 0 ? "" : std::string(TitleOfLine(list->Items()[list->ItemIndex()]));
     }
@@ -103,26 +103,28 @@ private:
 
 TEST_F(KeyboardWindowTest, ReadingPath_EntersMovesInTheListFollowsALinkSearchesCopiesPrintsAndGoesBack) {
     TMainForm& form = *Form;
-    ASSERT_TRUE(form.EntryIntroBtn->Focused()) << "the keyboard starts at the first intro button";
+    ASSERT_TRUE(form.Intro->EntryIntroBtn->Focused()) << "the keyboard starts at the first intro button";
     Press(Qt::Key_Return);
-    EXPECT_EQ(form.NavFlags, nfContent | nfSection1);
+    EXPECT_EQ(form.State.NavFlags, nfContent | nfSection1);
     EXPECT_EQ(Header(), "Acne");
-    EXPECT_TRUE(form.ContentLst->Focused()) << "a page entered by the keyboard starts at its first control";
+    EXPECT_TRUE(form.Contents->ContentLst->Focused())
+        << "a page entered by the keyboard starts at its first control";
 
     Press(Qt::Key_Down);
     EXPECT_EQ(Header(), "Brandwond");
-    EXPECT_TRUE(form.ContentLst->Focused()) << "moving in the list keeps the focus there";
+    EXPECT_TRUE(form.Contents->ContentLst->Focused()) << "moving in the list keeps the focus there";
     Press(Qt::Key_End);
     EXPECT_EQ(Header(), "Thema 30");
-    const TRect last = form.ContentLst->ItemRect(form.ContentLst->ItemIndex());
-    EXPECT_TRUE(last.Top >= 0 && last.Bottom <= form.ContentLst->Height()) << "the last line is in view";
+    const TRect last = form.Contents->ContentLst->ItemRect(form.Contents->ContentLst->ItemIndex());
+    EXPECT_TRUE(last.Top >= 0 && last.Bottom <= form.Contents->ContentLst->Height())
+        << "the last line is in view";
     Press(Qt::Key_Home);
     EXPECT_EQ(Header(), "Acne");
-    EXPECT_EQ(form.ContentLst->TopIndex(), 0);
+    EXPECT_EQ(form.Contents->ContentLst->TopIndex(), 0);
     Press(Qt::Key_PageDown);
-    EXPECT_EQ(form.ContentLst->ItemIndex(), 15) << "one page is the rows in view less one";
+    EXPECT_EQ(form.Contents->ContentLst->ItemIndex(), 15) << "one page is the rows in view less one";
     Press(Qt::Key_Up);
-    EXPECT_EQ(form.ContentLst->ItemIndex(), 14);
+    EXPECT_EQ(form.Contents->ContentLst->ItemIndex(), 14);
     Press(Qt::Key_B, Qt::NoModifier, "b");
     EXPECT_EQ(Header(), "Brandwond") << "a letter acts as its button: the next title with it, from the top";
     Press(Qt::Key_B, Qt::NoModifier, "b");
@@ -131,31 +133,31 @@ TEST_F(KeyboardWindowTest, ReadingPath_EntersMovesInTheListFollowsALinkSearchesC
     EXPECT_EQ(Header(), "Buikpijn") << "a letter without titles changes nothing";
 
     Press(Qt::Key_Home);
-    ASSERT_TRUE(TabTo(form.MainTextCtrl));
-    EXPECT_EQ(form.MainText->FocusedLink(), 0);
+    ASSERT_TRUE(TabTo(form.Topic->MainTextCtrl));
+    EXPECT_EQ(form.Topic->MainText->FocusedLink(), 0);
     Press(Qt::Key_Tab);
     Press(Qt::Key_Tab);
-    EXPECT_EQ(form.MainText->FocusedLink(), 2) << "Tab moves between the links of the text";
-    EXPECT_TRUE(form.MainTextCtrl->Focused());
+    EXPECT_EQ(form.Topic->MainText->FocusedLink(), 2) << "Tab moves between the links of the text";
+    EXPECT_TRUE(form.Topic->MainTextCtrl->Focused());
     Press(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(form.MainText->FocusedLink(), 1);
+    EXPECT_EQ(form.Topic->MainText->FocusedLink(), 1);
     Press(Qt::Key_Return);
-    EXPECT_TRUE(form.Has(nfHyperLink));
-    EXPECT_EQ(form.SearchEdit->Text(), "puistjes");
-    EXPECT_EQ(Selected(form.HLQueryResultsLst1), "Acne");
-    EXPECT_EQ(form.HLQueryResultsLst2->ItemText(0), "Puistjes");
+    EXPECT_TRUE(form.State.Has(nfHyperLink));
+    EXPECT_EQ(form.Search->SearchEdit->Text(), "puistjes");
+    EXPECT_EQ(Selected(form.CrossReferences->HLQueryResultsLst1), "Acne");
+    EXPECT_EQ(form.CrossReferences->HLQueryResultsLst2->ItemText(0), "Puistjes");
 
     Press(Qt::Key_Escape);
-    EXPECT_EQ(form.NavFlags, nfContent | nfSection1) << "Escape acts as the back button";
+    EXPECT_EQ(form.State.NavFlags, nfContent | nfSection1) << "Escape acts as the back button";
     EXPECT_EQ(Header(), "Acne");
 
     Press(Qt::Key_F, Qt::ControlModifier);
-    EXPECT_TRUE(form.Has(nfSearch));
-    ASSERT_TRUE(form.SearchEdit->Focused());
+    EXPECT_TRUE(form.State.Has(nfSearch));
+    ASSERT_TRUE(form.Search->SearchEdit->Focused());
     Type("rust");
-    EXPECT_EQ(form.SearchEdit->Text(), "rust");
+    EXPECT_EQ(form.Search->SearchEdit->Text(), "rust");
     Press(Qt::Key_Return);
-    EXPECT_EQ(form.QueryResultsLstLbl->Caption(), "Gevonden: 1");
+    EXPECT_EQ(form.Search->QueryResultsLstLbl->Caption(), "Gevonden: 1");
     EXPECT_EQ(Header(), "Klachten -> Buikpijn");
 
     Press(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -165,35 +167,36 @@ TEST_F(KeyboardWindowTest, ReadingPath_EntersMovesInTheListFollowsALinkSearchesC
     EXPECT_EQ(Printer.Log.back(), "EndDoc");
 
     Press(Qt::Key_Escape);
-    EXPECT_EQ(form.NavFlags, nfContent | nfSection1);
+    EXPECT_EQ(form.State.NavFlags, nfContent | nfSection1);
     Press(Qt::Key_Escape);
     EXPECT_EQ(form.MainPages->ActivePage(), form.IntroPage) << "then as the main menu button";
-    EXPECT_TRUE(form.EntryIntroBtn->Focused()) << "the new page starts at its first control";
+    EXPECT_TRUE(form.Intro->EntryIntroBtn->Focused()) << "the new page starts at its first control";
     Press(Qt::Key_Escape);
     EXPECT_EQ(form.MainPages->ActivePage(), form.IntroPage) << "the intro page has neither button";
 }
 
 TEST_F(KeyboardWindowTest, TabOrder_FollowsTheReadingOrderAndPassesHiddenAndDisabledControls) {
     TMainForm& form = *Form;
-    ASSERT_TRUE(TabTo(form.EntryIntroBtn));
+    ASSERT_TRUE(TabTo(form.Intro->EntryIntroBtn));
     Press(Qt::Key_Space);
     ASSERT_EQ(form.MainPages->ActivePage(), form.MainPage) << "Space acts as a click too";
-    ASSERT_TRUE(TabTo(form.ContentLst));
+    ASSERT_TRUE(TabTo(form.Contents->ContentLst));
 
-    std::vector<TControl*> expected{form.ContentLst};
+    std::vector<TControl*> expected{form.Contents->ContentLst};
     for (char letter : {'A', 'B', 'E', 'T'})
-        expected.push_back(form.BaseBtns[static_cast<size_t>(letter - 'A')]);
+        expected.push_back(form.Contents->BaseBtns[static_cast<size_t>(letter - 'A')]);
     expected.insert(expected.end(),
-                    {form.GoToBtn, form.MainTextCtrl, form.MainTextToClipBrdBtn, form.MainTextPrintBtn,
-                     form.Entry1Btn, form.Entry2Btn, form.Entry3Btn, form.SearchBtn, form.MainMenuBtn,
-                     form.InfoBtn, form.HelpBtn, form.MinimizeBtn, form.QuitBtn, form.ContentLst});
+                    {form.Topic->GoToBtn, form.Topic->MainTextCtrl, form.ClipboardCopy->MainTextToClipBrdBtn,
+                     form.TextPrinter->MainTextPrintBtn, form.Entry1Btn, form.Entry2Btn, form.Entry3Btn,
+                     form.SearchBtn, form.MainMenuBtn, form.InfoBtn, form.HelpBtn, form.MinimizeBtn,
+                     form.QuitBtn, form.Contents->ContentLst});
     std::vector<TControl*> visited{FocusedControl()};
     while (visited.size() < 60) {
         Press(Qt::Key_Tab);
         // Tab inside the text visits its two links first; the focus stays on the text meanwhile.
         if (FocusedControl() != visited.back())
             visited.push_back(FocusedControl());
-        if (visited.back() == form.ContentLst)
+        if (visited.back() == form.Contents->ContentLst)
             break;
     }
     EXPECT_EQ(visited, expected);
@@ -201,13 +204,13 @@ TEST_F(KeyboardWindowTest, TabOrder_FollowsTheReadingOrderAndPassesHiddenAndDisa
 
 TEST_F(KeyboardWindowTest, Text_ArrowsPagesAndEndsScrollTheTopic) {
     TMainForm& form = *Form;
-    ASSERT_TRUE(TabTo(form.EntryIntroBtn));
+    ASSERT_TRUE(TabTo(form.Intro->EntryIntroBtn));
     Press(Qt::Key_Return);
-    ASSERT_TRUE(TabTo(form.ContentLst, true));
+    ASSERT_TRUE(TabTo(form.Contents->ContentLst, true));
     Press(Qt::Key_T, Qt::NoModifier, "t");
     ASSERT_EQ(Header(), "Thema 01");
-    ASSERT_TRUE(TabTo(form.MainTextCtrl));
-    TScrollBox& box = *form.MainTextCtrl;
+    ASSERT_TRUE(TabTo(form.Topic->MainTextCtrl));
+    TScrollBox& box = *form.Topic->MainTextCtrl;
     const int step = box.VertScrollIncrement();
     const int page = box.VisibleRect().Height();
     Press(Qt::Key_Down);
@@ -218,19 +221,20 @@ TEST_F(KeyboardWindowTest, Text_ArrowsPagesAndEndsScrollTheTopic) {
     Press(Qt::Key_PageDown);
     EXPECT_EQ(box.VertScrollPosition(), step + page);
     Press(Qt::Key_End);
-    EXPECT_EQ(box.VisibleRect().Bottom, form.MainText->Height()) << "the end of the text in view";
+    EXPECT_EQ(box.VisibleRect().Bottom, form.Topic->MainText->Height()) << "the end of the text in view";
     Press(Qt::Key_PageUp);
-    EXPECT_EQ(box.VisibleRect().Bottom, form.MainText->Height() - page);
+    EXPECT_EQ(box.VisibleRect().Bottom, form.Topic->MainText->Height() - page);
     Press(Qt::Key_Home);
     EXPECT_EQ(box.VertScrollPosition(), 0);
     Press(Qt::Key_Tab);
-    EXPECT_TRUE(form.MainTextToClipBrdBtn->Focused()) << "a text without links is passed in one step";
+    EXPECT_TRUE(form.ClipboardCopy->MainTextToClipBrdBtn->Focused())
+        << "a text without links is passed in one step";
 }
 
 TEST_F(KeyboardWindowTest, QuizAndBmi_PlayedAndComputedWithKeysOnly) {
     TMainForm& form = *Form;
     TQuizPage& quiz = *form.Quiz;
-    ASSERT_TRUE(TabTo(form.QuizIntroBtn));
+    ASSERT_TRUE(TabTo(form.Intro->QuizIntroBtn));
     Press(Qt::Key_Return);
     ASSERT_EQ(form.MainPages->ActivePage(), form.QuizPage);
     EXPECT_TRUE(quiz.QuizAlt1RBtn->Focused()) << "the page starts at its first alternative";
@@ -257,7 +261,7 @@ TEST_F(KeyboardWindowTest, QuizAndBmi_PlayedAndComputedWithKeysOnly) {
     Press(Qt::Key_Return);
     EXPECT_EQ(form.MainPages->ActivePage(), form.IntroPage) << "Enter on a focused button is its click";
 
-    ASSERT_TRUE(TabTo(form.BMITestIntroBtn));
+    ASSERT_TRUE(TabTo(form.Intro->BMITestIntroBtn));
     Press(Qt::Key_Return);
     ASSERT_EQ(form.MainPages->ActivePage(), form.BMITestPage);
     EXPECT_TRUE(form.Bmi->BMITestLengthEdit->Focused());

@@ -76,8 +76,8 @@ protected:
     TMainForm& OpenTopic() {
         Form = std::make_unique<TMainForm>();
         Form->ShowWindow();
-        Click(Form->EntryIntroBtn);
-        EXPECT_EQ(Form->MainTextHeaderLbl->Caption(), "Koper");
+        Click(Form->Intro->EntryIntroBtn);
+        EXPECT_EQ(Form->Topic->MainTextHeaderLbl->Caption(), "Koper");
         return *Form;
     }
     std::vector<std::string> Printed(RecordingPrinter& printer) const {
@@ -107,8 +107,8 @@ TEST_F(PrintWindowTest, Start_AsksForThePrintersOnceAtTheFirstIdleMoment) {
     EXPECT_EQ(counting.Asked, 0) << "not while the window is first shown";
     Application().ProcessMessages();
     EXPECT_EQ(counting.Asked, 1);
-    Click(Form->EntryIntroBtn);
-    EXPECT_TRUE(Form->MainTextPrintBtn->Visible()) << "on the first topic shown";
+    Click(Form->Intro->EntryIntroBtn);
+    EXPECT_TRUE(Form->TextPrinter->MainTextPrintBtn->Visible()) << "on the first topic shown";
     Click(Form->Entry2Btn);
     Click(Form->Entry1Btn);
     EXPECT_EQ(counting.Asked, 1) << "asked once";
@@ -118,8 +118,8 @@ TEST_F(PrintWindowTest, Start_AsksForThePrintersOnceAtTheFirstIdleMoment) {
     counting.Asked = 0;
     Form = std::make_unique<TMainForm>();
     Form->ShowWindow();
-    Click(Form->EntryIntroBtn);
-    EXPECT_TRUE(Form->MainTextPrintBtn->Visible());
+    Click(Form->Intro->EntryIntroBtn);
+    EXPECT_TRUE(Form->TextPrinter->MainTextPrintBtn->Visible());
     Application().ProcessMessages();
     EXPECT_EQ(counting.Asked, 1);
     Form.reset();
@@ -128,20 +128,20 @@ TEST_F(PrintWindowTest, Start_AsksForThePrintersOnceAtTheFirstIdleMoment) {
 
 TEST_F(PrintWindowTest, Click_PrintsTheTopicOnDisplayAsOneJob) {
     TMainForm& form = OpenTopic();
-    Click(form.MainTextPrintBtn);
+    Click(form.TextPrinter->MainTextPrintBtn);
     EXPECT_EQ(Printer.Title, "Orvalis");
     EXPECT_EQ(Printer.Log, (std::vector<std::string>{"BeginDoc", "EndDoc"}));
     const std::vector<std::string> printed = Printed(Printer);
     ASSERT_EQ(printed.size(), 5u);
     EXPECT_EQ(printed[3], "\"Koper\")");
     EXPECT_EQ(printed[4], "\"Koper is een metaal.\")");
-    EXPECT_EQ(Printer.Recording().Calls().back().Font.Name(), form.MainTextCtrl->Font().Name());
+    EXPECT_EQ(Printer.Recording().Calls().back().Font.Name(), form.Topic->MainTextCtrl->Font().Name());
 
     Printer.Log.clear();
-    form.TextPrinter->MainTextPrintBtnClick(form.MainTextToClipBrdBtn);
+    form.TextPrinter->MainTextPrintBtnClick(form.ClipboardCopy->MainTextToClipBrdBtn);
     EXPECT_TRUE(Printer.Log.empty()) << "only its own button prints";
     Printer.SetupResult = false;
-    Click(form.MainTextPrintBtn);
+    Click(form.TextPrinter->MainTextPrintBtn);
     EXPECT_TRUE(Printer.Log.empty()) << "a cancelled setup dialog prints nothing";
 }
 
@@ -151,14 +151,14 @@ TEST_F(PrintWindowTest, JobFailingHalfway_IsAbortedAndTheNextOnePrints) {
     failing.Height = Printer.Height = 400;
     SetPrinter(&failing);
     TMainForm& form = OpenTopic();
-    Click(form.BaseBtns['Z' - 'A']);
-    ASSERT_EQ(form.MainTextHeaderLbl->Caption(), "Zink");
-    Click(form.MainTextPrintBtn);
+    Click(form.Contents->BaseBtns['Z' - 'A']);
+    ASSERT_EQ(form.Topic->MainTextHeaderLbl->Caption(), "Zink");
+    Click(form.TextPrinter->MainTextPrintBtn);
     EXPECT_EQ(failing.Log, (std::vector<std::string>{"BeginDoc", "Abort"}));
     EXPECT_FALSE(failing.Printing());
 
     SetPrinter(&Printer);
-    Click(form.MainTextPrintBtn);
+    Click(form.TextPrinter->MainTextPrintBtn);
     EXPECT_EQ(std::count(Printer.Log.begin(), Printer.Log.end(), "NewPage"), 6);
     EXPECT_EQ(Printer.Log.back(), "EndDoc");
 }
@@ -179,9 +179,9 @@ TEST_F(PrintWindowTest, ThroughCups_WritesTheTopicAsAPdf) {
     SetPrinter(nullptr);
     ASSERT_FALSE(orvalis::Printer().Printers().empty());
     TMainForm& form = OpenTopic();
-    Click(form.BaseBtns['Z' - 'A']);
-    ASSERT_EQ(form.MainTextHeaderLbl->Caption(), "Zink");
-    ASSERT_TRUE(form.MainTextPrintBtn->Visible());
+    Click(form.Contents->BaseBtns['Z' - 'A']);
+    ASSERT_EQ(form.Topic->MainTextHeaderLbl->Caption(), "Zink");
+    ASSERT_TRUE(form.TextPrinter->MainTextPrintBtn->Visible());
 
     const QStringList before = QDir(PdfFolder).entryList({"*.pdf"});
     // The reader picks the PDF queue in the setup dialog and accepts it; never another printer.
@@ -200,7 +200,7 @@ TEST_F(PrintWindowTest, ThroughCups_WritesTheTopicAsAPdf) {
         accepted ? dialog->accept() : dialog->reject();
     });
     picker.start(50);
-    Click(form.MainTextPrintBtn);
+    Click(form.TextPrinter->MainTextPrintBtn);
     ASSERT_TRUE(accepted) << "no setup dialog offering " << PdfQueue.toStdString();
 
     // cups-pdf writes the file when CUPS has passed the job on; the queue is empty once it is written.

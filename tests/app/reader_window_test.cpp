@@ -68,9 +68,9 @@ protected:
     // The section's contents with the long topic on display.
     TMainForm& OpenLongTopic() {
         TMainForm& form = Open();
-        Click(form.EntryIntroBtn);
-        ClickRow(form.ContentLst, 1);
-        EXPECT_EQ(form.MainTextHeaderLbl->Caption(), "Hoofdpijn");
+        Click(form.Intro->EntryIntroBtn);
+        ClickRow(form.Contents->ContentLst, 1);
+        EXPECT_EQ(form.Topic->MainTextHeaderLbl->Caption(), "Hoofdpijn");
         return form;
     }
     static void Wheel(TControl* control, int notches) {
@@ -90,10 +90,10 @@ protected:
 
 TEST_F(ReaderWindowTest, RestoreAfterMinimise_KeepsModeTopicScrollListsAndHistory) {
     TMainForm& form = OpenLongTopic();
-    form.MainTextCtrl->SetVertScrollPosition(200);
-    ASSERT_EQ(form.MainTextCtrl->VertScrollPosition(), 200);
-    form.ContentLst->SetTopIndex(4);
-    const auto history = form.GoToLst->Items().Lines();
+    form.Topic->MainTextCtrl->SetVertScrollPosition(200);
+    ASSERT_EQ(form.Topic->MainTextCtrl->VertScrollPosition(), 200);
+    form.Contents->ContentLst->SetTopIndex(4);
+    const auto history = form.Topic->GoToLst->Items().Lines();
 
     Click(form.MinimizeBtn);
     QApplication::processEvents();
@@ -103,12 +103,12 @@ TEST_F(ReaderWindowTest, RestoreAfterMinimise_KeepsModeTopicScrollListsAndHistor
 
     EXPECT_NE(form.WindowState(), TWindowState::wsMinimized);
     EXPECT_EQ(form.MainPages->ActivePage(), form.MainPage);
-    EXPECT_EQ(form.NavFlags, nfContent | nfSection1);
-    EXPECT_EQ(form.MainTextHeaderLbl->Caption(), "Hoofdpijn");
-    EXPECT_EQ(form.MainTextCtrl->VertScrollPosition(), 200);
-    EXPECT_EQ(form.ContentLst->ItemIndex(), 1);
-    EXPECT_EQ(form.ContentLst->TopIndex(), 4);
-    EXPECT_EQ(form.GoToLst->Items().Lines(), history);
+    EXPECT_EQ(form.State.NavFlags, nfContent | nfSection1);
+    EXPECT_EQ(form.Topic->MainTextHeaderLbl->Caption(), "Hoofdpijn");
+    EXPECT_EQ(form.Topic->MainTextCtrl->VertScrollPosition(), 200);
+    EXPECT_EQ(form.Contents->ContentLst->ItemIndex(), 1);
+    EXPECT_EQ(form.Contents->ContentLst->TopIndex(), 4);
+    EXPECT_EQ(form.Topic->GoToLst->Items().Lines(), history);
 }
 
 TEST_F(ReaderWindowTest, Hover_EndsWhenThePointerEntersElsewhereOrLeavesTheWindow) {
@@ -133,12 +133,12 @@ TEST_F(ReaderWindowTest, Hover_EndsWhenThePointerEntersElsewhereOrLeavesTheWindo
 
 TEST_F(ReaderWindowTest, Wheel_OverAListMovesTopIndexNotTheSelection) {
     TMainForm& form = OpenLongTopic();
-    GTextControl* list = form.ContentLst;
+    GTextControl* list = form.Contents->ContentLst;
     const TRect thumb = list->ThumbRect();
     Wheel(list, -3); // three notches towards the reader
     EXPECT_EQ(list->TopIndex(), 9);
     EXPECT_EQ(list->ItemIndex(), 1) << "the selection stays";
-    EXPECT_EQ(form.MainTextHeaderLbl->Caption(), "Hoofdpijn");
+    EXPECT_EQ(form.Topic->MainTextHeaderLbl->Caption(), "Hoofdpijn");
     EXPECT_GT(list->ThumbRect().Top, thumb.Top) << "the thumb follows";
     Wheel(list, -9);
     EXPECT_EQ(list->TopIndex(), list->Items().Count() - 1) << "no further than the scroll bar goes";
@@ -154,9 +154,9 @@ TEST_F(ReaderWindowTest, Wheel_OverAListMovesTopIndexNotTheSelection) {
 TEST_F(ReaderWindowTest, Fields_DrawTheirTextAsLargeAsTheirLabels) {
     TMainForm& form = Open();
     const auto pixels = [](TControl* control) { return control->Widget()->font().pixelSize(); };
-    const int label = form.SearchEditLbl->Font().PixelSize();
+    const int label = form.Search->SearchEditLbl->Font().PixelSize();
     EXPECT_GT(label, 11) << "the 1024x768 layout scales the design's fonts";
-    EXPECT_EQ(pixels(form.SearchEdit), label);
+    EXPECT_EQ(pixels(form.Search->SearchEdit), label);
     EXPECT_EQ(pixels(form.Bmi->BMITestLengthEdit), form.Bmi->BMITestLengthHeaderLbl->Font().PixelSize());
     EXPECT_EQ(pixels(form.Bmi->BMITestWeightEdit), form.Bmi->BMITestWeightHeaderLbl->Font().PixelSize());
 }
@@ -164,10 +164,10 @@ TEST_F(ReaderWindowTest, Fields_DrawTheirTextAsLargeAsTheirLabels) {
 TEST_F(ReaderWindowTest, TextAndPictures_EndWhereTheScrollBarBegins) {
     TMainForm& form = OpenLongTopic();
     QApplication::processEvents();
-    const TRect view = form.MainTextCtrl->VisibleRect();
-    ASSERT_LT(view.Width(), form.MainTextCtrl->Width()) << "the long topic shows the scroll bar";
+    const TRect view = form.Topic->MainTextCtrl->VisibleRect();
+    ASSERT_LT(view.Width(), form.Topic->MainTextCtrl->Width()) << "the long topic shows the scroll bar";
     // The text, and the picture aligned to its right edge, end at the view's edge.
-    EXPECT_LE(form.MainText->Left() + form.MainText->Width(), view.Width());
+    EXPECT_LE(form.Topic->MainText->Left() + form.Topic->MainText->Width(), view.Width());
 }
 
 TEST_F(ReaderWindowTest, Farewell_IsPaintedBeforeThePause) {

@@ -1,7 +1,7 @@
-// The real program's windows on a screen that scales the desktop by 2 (the test program sets QT_SCALE_FACTOR=2
-// under the offscreen platform). Every page is drawn twice over: here at ratio 2, and by this same program
-// started again at ratio 1 ("--reference DIR"), which writes its pages to DIR. The pages at ratio 2 must be
-// the pages at ratio 1 enlarged by 2, up to the edges that the finer pixels draw differently.
+// The real program's windows on a screen that scales the desktop by 2 (the test program sets
+// QT_SCALE_FACTOR=2 under the offscreen platform). Every page is drawn twice over: here at ratio 2, and by
+// this same program started again at ratio 1 ("--reference DIR"), which writes its pages to DIR. The pages at
+// ratio 2 must be the pages at ratio 1 enlarged by 2, up to the edges that the finer pixels draw differently.
 #include "app/about_box.h"
 #include "app/intro_form.h"
 #include "app/main_form.h"
@@ -85,11 +85,11 @@ std::map<std::string, QImage> DrawPages() {
     form->ShowWindow();
     pages["intro"] = Grab(*form);
 
-    Click(form->EntryIntroBtn);
-    const int artrose = RowOf(form->ContentLst, "Artrose");
+    Click(form->Intro->EntryIntroBtn);
+    const int artrose = RowOf(form->Contents->ContentLst, "Artrose");
     EXPECT_GE(artrose, 0);
     if (artrose >= 0)
-        ClickRow(form->ContentLst, artrose);
+        ClickRow(form->Contents->ContentLst, artrose);
     pages["topic"] = Grab(*form);
 
     Click(form->SearchBtn);
@@ -100,11 +100,11 @@ std::map<std::string, QImage> DrawPages() {
     Click(form->BackBtn);
     Click(form->MainMenuBtn);
     form->Quiz->RandomBelow = [](int) { return 0; };
-    Click(form->QuizIntroBtn);
+    Click(form->Intro->QuizIntroBtn);
     pages["quiz"] = Grab(*form);
 
     Click(form->MainMenuBtn);
-    Click(form->BMITestIntroBtn);
+    Click(form->Intro->BMITestIntroBtn);
     form->Bmi->BMITestLengthEdit->SetText("180");
     form->Bmi->BMITestWeightEdit->SetText("75");
     Click(form->Bmi->BMITestCalculateBtn);
@@ -232,21 +232,21 @@ TEST(ScaledScreenTest, Clicks_HitTheLetterAndTheLinkUnderThePointer) {
     TMainForm form;
     form.ShowWindow();
     QApplication::processEvents();
-    ClickThroughWindow(form, *form.EntryIntroBtn, {form.EntryIntroBtn->Width() / 2, 5});
-    ASSERT_TRUE(form.Has(nfContent));
+    ClickThroughWindow(form, *form.Intro->EntryIntroBtn, {form.Intro->EntryIntroBtn->Width() / 2, 5});
+    ASSERT_TRUE(form.State.Has(nfContent));
 
-    TBaseBtn* letter = form.BaseBtns['G' - 'A'];
+    TBaseBtn* letter = form.Contents->BaseBtns['G' - 'A'];
     ASSERT_TRUE(letter->Enabled());
     ClickThroughWindow(form, *letter, {letter->Width() / 2, letter->Height() / 2});
-    ASSERT_GE(form.ContentLst->ItemIndex(), 0);
-    const std::string line = form.ContentLst->Items()[form.ContentLst->ItemIndex()];
+    ASSERT_GE(form.Contents->ContentLst->ItemIndex(), 0);
+    const std::string line = form.Contents->ContentLst->Items()[form.Contents->ContentLst->ItemIndex()];
     EXPECT_EQ(line.substr(line.find('|') + 1, 1), "G") << line;
 
-    ASSERT_GT(form.MainText->LinkCount(), 0);
-    const TRect link = form.MainText->LinkRect(1);
-    const std::string target = form.MainText->LinkHRef(1);
-    ClickThroughWindow(form, *form.MainText, {link.Left + 2, (link.Top + link.Bottom) / 2});
-    EXPECT_TRUE(form.Has(nfHyperLink));
+    ASSERT_GT(form.Topic->MainText->LinkCount(), 0);
+    const TRect link = form.Topic->MainText->LinkRect(1);
+    const std::string target = form.Topic->MainText->LinkHRef(1);
+    ClickThroughWindow(form, *form.Topic->MainText, {link.Left + 2, (link.Top + link.Bottom) / 2});
+    EXPECT_TRUE(form.State.Has(nfHyperLink));
     EXPECT_EQ(form.Search->SearchEdit->Text(), target);
 }
 

@@ -147,42 +147,42 @@ TEST_F(ScreenDepthTest, GarbledTextOnSixteenBits_EveryPageAsAtThirtyTwo) {
     TMainForm& form = *Form;
     ExpectSameAtSixteenBits("intro page with its hint");
 
-    Click(form.EntryIntroBtn);
+    Click(form.Intro->EntryIntroBtn);
     ASSERT_EQ(form.MainPages->ActivePage(), form.MainPage);
     ExpectSameAtSixteenBits("first section: contents, letters and the topic with a link");
-    Click(form.ExtraInfoBtn);
+    Click(form.Topic->ExtraInfoBtn);
     ExpectSameAtSixteenBits("extra text of the topic");
-    Click(form.GoToBtn);
+    Click(form.Topic->GoToBtn);
     ExpectSameAtSixteenBits("history list");
     Click(form.Entry2Btn);
     ExpectSameAtSixteenBits("second section");
 
     Click(form.SearchBtn);
-    form.SearchEdit->SetText("acne");
+    form.Search->SearchEdit->SetText("acne");
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(form.SearchEdit->Widget(), &enter);
+    QApplication::sendEvent(form.Search->SearchEdit->Widget(), &enter);
     ASSERT_EQ(form.NavPages->ActivePage(), form.SearchPage);
     ExpectSameAtSixteenBits("search page with its results");
     Click(form.BackBtn);
 
     Click(form.Entry1Btn);
-    TPointerChain& links = form.MainText->HyperLinks();
+    TPointerChain& links = form.Topic->MainText->HyperLinks();
     ASSERT_GE(links.Count(), 1);
     const auto* area = static_cast<const THyperLinkArea*>(links.Get(1));
-    Click(form.MainText,
+    Click(form.Topic->MainText,
           QPoint((area->Area.Left + area->Area.Right) / 2, (area->Area.Top + area->Area.Bottom) / 2));
     ASSERT_EQ(form.NavPages->ActivePage(), form.HyperLinkPage);
     ExpectSameAtSixteenBits("link page");
     Click(form.BackBtn);
 
     Click(form.MainMenuBtn);
-    Click(form.QuizIntroBtn);
+    Click(form.Intro->QuizIntroBtn);
     ASSERT_EQ(form.MainPages->ActivePage(), form.QuizPage);
     Click(form.Quiz->QuizAlt2Text);
     ExpectSameAtSixteenBits("quiz with an alternative chosen");
 
     Click(form.MainMenuBtn);
-    Click(form.BMITestIntroBtn);
+    Click(form.Intro->BMITestIntroBtn);
     ASSERT_EQ(form.MainPages->ActivePage(), form.BMITestPage);
     Type(form.Bmi->BMITestLengthEdit, "180");
     Type(form.Bmi->BMITestWeightEdit, "75");

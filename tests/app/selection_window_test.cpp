@@ -47,33 +47,33 @@ private:
 
 TEST_F(SelectionWindowTest, DragCtrlCCopiesTheSliceKlembordTheTopicAClickStillFollowsALink) {
     TMainForm& form = *Form;
-    test::Click(form.EntryIntroBtn);
-    ASSERT_EQ(form.MainTextHeaderLbl->Caption(), "Acne");
-    GParserControl* text = form.MainText;
+    test::Click(form.Intro->EntryIntroBtn);
+    ASSERT_EQ(form.Topic->MainTextHeaderLbl->Caption(), "Acne");
+    GParserControl* text = form.Topic->MainText;
     const TRect talg = text->LinkRect(2);
     const int y = (talg.Top + talg.Bottom) / 2;
 
     // From left of the text to the first letter of the second link: over the first link and the bold run.
     test::Drag(text, QPoint(0, y), QPoint(talg.Left + 1, y));
-    EXPECT_TRUE(form.MainTextCtrl->Focused()) << "the text takes the keyboard after the drag";
+    EXPECT_TRUE(form.Topic->MainTextCtrl->Focused()) << "the text takes the keyboard after the drag";
     test::Key(form.Widget(), Qt::Key_C, Qt::ControlModifier);
     const std::string plain = PlainTopicText(AcneText);
     EXPECT_EQ(Clip.Text(), plain.substr(0, plain.find("talg")));
     EXPECT_EQ(Clip.Text(), "Zie puistjes bij vette huid, zie ");
-    EXPECT_TRUE(form.Has(nfContent)) << "the drag followed no link";
+    EXPECT_TRUE(form.State.Has(nfContent)) << "the drag followed no link";
 
     test::Key(form.Widget(), Qt::Key_A, Qt::ControlModifier);
     test::Key(form.Widget(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Clip.Text(), "Zie puistjes bij vette huid, zie talg.")
         << "all of it, without the hidden passage";
 
-    test::Click(form.MainTextToClipBrdBtn);
+    test::Click(form.ClipboardCopy->MainTextToClipBrdBtn);
     EXPECT_EQ(Clip.Text(), ClipboardTopicText("Acne", AcneText)) << "Klembord still copies the whole topic";
 
     const TRect puistjes = text->LinkRect(1);
     test::Click(text, QPoint(puistjes.Left + 2, (puistjes.Top + puistjes.Bottom) / 2));
-    EXPECT_TRUE(form.Has(nfHyperLink)) << "a click without a drag follows the link";
-    EXPECT_TRUE(form.MainText->Selection().Empty()) << "the selection went with the text";
+    EXPECT_TRUE(form.State.Has(nfHyperLink)) << "a click without a drag follows the link";
+    EXPECT_TRUE(form.Topic->MainText->Selection().Empty()) << "the selection went with the text";
 }
 
 } // namespace

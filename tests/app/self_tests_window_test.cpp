@@ -108,11 +108,11 @@ private:
 TEST_F(SelfTestsWindowTest, QuizRound_AnsweredThroughTheLabels_ScoresInTheMessageAndStartsANewRound) {
     TMainForm& form = Open();
     std::srand(2024);
-    Click(form.QuizIntroBtn);
+    Click(form.Intro->QuizIntroBtn);
     TQuizPage& quiz = *form.Quiz;
     EXPECT_EQ(form.MainPages->ActivePage(), form.QuizPage);
-    EXPECT_EQ(form.NavFlags, 0);
-    EXPECT_TRUE(form.QuizBk->Background().Image().HasGraphic());
+    EXPECT_EQ(form.State.NavFlags, 0);
+    EXPECT_TRUE(form.Quiz->QuizBk->Background().Image().HasGraphic());
     ExpectOnlyMainMenuButton();
 
     std::set<int> asked;
@@ -171,7 +171,7 @@ TEST_F(SelfTestsWindowTest, QuizRound_AnsweredThroughTheLabels_ScoresInTheMessag
 
 TEST_F(SelfTestsWindowTest, Quiz_LeavingAndComingBack_StartsANewRound) {
     TMainForm& form = Open();
-    Click(form.QuizIntroBtn);
+    Click(form.Intro->QuizIntroBtn);
     TQuizPage& quiz = *form.Quiz;
     for (TLabel* text : AltTexts())
         EXPECT_EQ(text->Cursor(), crHandCursor) << "the alternatives show that they can be clicked";
@@ -195,7 +195,7 @@ TEST_F(SelfTestsWindowTest, Quiz_LeavingAndComingBack_StartsANewRound) {
 
     Click(form.MainMenuBtn);
     EXPECT_EQ(form.MainPages->ActivePage(), form.IntroPage);
-    Click(form.QuizIntroBtn);
+    Click(form.Intro->QuizIntroBtn);
     EXPECT_EQ(quiz.QuizCount, 1);
     EXPECT_EQ(quiz.QuizCorrect, 0);
     EXPECT_EQ(quiz.QuizQuestionText->Caption().substr(0, 9), "Vraag 1: ");
@@ -211,7 +211,7 @@ TEST_F(SelfTestsWindowTest, Quiz_DamagedQuestions_ShowWhatTheyCanAndNeverReadPas
     TMainForm& form = Open();
     TQuizPage& quiz = *form.Quiz;
     quiz.RandomBelow = [next = 0](int) mutable { return next++; };
-    Click(form.QuizIntroBtn);
+    Click(form.Intro->QuizIntroBtn);
 
     EXPECT_EQ(quiz.QuizAsked[0], 1);
     EXPECT_EQ(quiz.QuizQuestionText->Caption(), "");
@@ -240,18 +240,18 @@ TEST_F(SelfTestsWindowTest, Quiz_DamagedQuestions_ShowWhatTheyCanAndNeverReadPas
     // Without the file every question is empty, and the round still counts them.
     fs::remove(Folder.File("D/Quiz.dat"));
     Click(form.MainMenuBtn);
-    Click(form.QuizIntroBtn);
+    Click(form.Intro->QuizIntroBtn);
     EXPECT_EQ(quiz.QuizCount, 1);
     EXPECT_EQ(quiz.QuizQuestionText->Caption(), "");
-    EXPECT_TRUE(form.QuizLines->empty());
+    EXPECT_TRUE(form.Quiz->QuizLines->empty());
 }
 
 TEST_F(SelfTestsWindowTest, Bmi_TypedHeightAndWeight_GiveTheClassAdviceAndBarColour) {
     TMainForm& form = Open();
-    Click(form.BMITestIntroBtn);
+    Click(form.Intro->BMITestIntroBtn);
     TBmiPage& bmi = *form.Bmi;
     EXPECT_EQ(form.MainPages->ActivePage(), form.BMITestPage);
-    EXPECT_TRUE(form.BMITestBk->Background().Image().HasGraphic());
+    EXPECT_TRUE(form.Bmi->BMITestBk->Background().Image().HasGraphic());
     ExpectOnlyMainMenuButton();
     EXPECT_EQ(bmi.BMITestResultText->Caption(), "Vul in.\r\n\r\n");
     EXPECT_EQ(bmi.BMIGauge->Brush().Color(), clLime);
@@ -292,7 +292,7 @@ TEST_F(SelfTestsWindowTest, Bmi_TypedHeightAndWeight_GiveTheClassAdviceAndBarCol
     bmi.BMITestWeightEdit->SetText("95");
     Click(bmi.BMITestCalculateBtn);
     Click(form.MainMenuBtn);
-    Click(form.BMITestIntroBtn);
+    Click(form.Intro->BMITestIntroBtn);
     EXPECT_EQ(bmi.BMITestLengthEdit->Text(), "");
     EXPECT_EQ(bmi.BMITestWeightEdit->Text(), "");
     EXPECT_EQ(bmi.BMITestResultText->Caption(), "Vul in.\r\n\r\n");

@@ -122,15 +122,15 @@ TEST_F(StartupTest, Startup_SplashShowsTheLoadingAndGoesWhenTheMainWindowShows) 
     EXPECT_TRUE(between) << "the gauge was seen on its way";
     EXPECT_EQ(splash->Gauge->Progress(), 100);
     EXPECT_FALSE(splash->Gauge->Visible()) << "the loader hides its gauge at the end";
-    ASSERT_NE(form.RecFile, nullptr);
-    EXPECT_EQ(form.RecFile->RecordCount(), LargeDatabase);
+    ASSERT_NE(form.State.RecFile, nullptr);
+    EXPECT_EQ(form.State.RecFile->RecordCount(), LargeDatabase);
     EXPECT_EQ(IntroForm(), splash) << "the splash stays until the main window shows";
 
     EXPECT_EQ(form.Caption(), "Orvalis 2.0 release 2");
     EXPECT_EQ(form.CaptionLbl->Caption(), "Orvalis 2.0 release 2");
     EXPECT_EQ(form.CaptionLblBk->Caption(), "Orvalis 2.0 release 2");
     EXPECT_EQ(form.MainPages->ActivePage(), form.IntroPage);
-    EXPECT_EQ(form.NavFlags, 0);
+    EXPECT_EQ(form.State.NavFlags, 0);
     EXPECT_EQ(Application().ScreenCursor(), crDefault) << "the hourglass is gone";
 
     form.ShowWindow();
@@ -163,20 +163,21 @@ TEST_F(StartupTest, FormCreate_ScalesAndCentersForEachScreen) {
         const int width = c.Panel.Width();
         EXPECT_EQ(form.HeaderBk->Background().Image().Width(), width);
         EXPECT_EQ(form.HeaderBk->Width(), width);
-        EXPECT_EQ(form.IntroBk->Background().Image().Width(), width);
-        EXPECT_EQ(form.HintText->Background().Image().Width(), width)
+        EXPECT_EQ(form.Intro->IntroBk->Background().Image().Width(), width);
+        EXPECT_EQ(form.Intro->HintText->Background().Image().Width(), width)
             << "the hint text lies over the same picture";
         EXPECT_EQ(form.MainPages->Top() + form.MainPages->Height(), form.BtnPnl->Top());
-        for (GTextControl* list : {form.ContentLst, form.QueryResultsLst, form.HLQueryResultsLst1,
-                                   form.HLQueryResultsLst2, form.GoToLst})
+        for (GTextControl* list : {form.Contents->ContentLst, form.Search->QueryResultsLst,
+                                   form.CrossReferences->HLQueryResultsLst1,
+                                   form.CrossReferences->HLQueryResultsLst2, form.Topic->GoToLst})
             EXPECT_EQ(list->ItemHeight(), c.ItemHeight);
-        EXPECT_EQ(form.MainText->dX(), c.DX);
-        EXPECT_EQ(form.MainText->dY(), -form.MainTextCtrl->Top());
-        EXPECT_EQ(form.HintText->dX(), -form.HintTextCtrl->Left());
-        EXPECT_EQ(form.MainText->HyperLinkFont().Height(), form.MainText->Font().Height());
-        EXPECT_TRUE(form.MainText->HyperLinkFont().Style() == TFontStyles(TFontStyle::fsUnderline));
-        EXPECT_EQ(form.MainText->Parent(), form.MainTextCtrl);
-        EXPECT_EQ(form.HintText->Parent(), form.HintTextCtrl);
+        EXPECT_EQ(form.Topic->MainText->dX(), c.DX);
+        EXPECT_EQ(form.Topic->MainText->dY(), -form.Topic->MainTextCtrl->Top());
+        EXPECT_EQ(form.Intro->HintText->dX(), -form.Intro->HintTextCtrl->Left());
+        EXPECT_EQ(form.Topic->MainText->HyperLinkFont().Height(), form.Topic->MainText->Font().Height());
+        EXPECT_TRUE(form.Topic->MainText->HyperLinkFont().Style() == TFontStyles(TFontStyle::fsUnderline));
+        EXPECT_EQ(form.Topic->MainText->Parent(), form.Topic->MainTextCtrl);
+        EXPECT_EQ(form.Intro->HintText->Parent(), form.Intro->HintTextCtrl);
     }
 }
 
@@ -194,10 +195,10 @@ TEST_F(StartupTest, FormCreate_BadFiles_StartsWithWhatCouldBeRead) {
         // No database at all, no header picture.
         fs::remove(Folder.Path() / "I" / "B" / "i_t8x6");
         TMainForm form;
-        ASSERT_NE(form.RecFile, nullptr);
-        EXPECT_EQ(form.RecFile->RecordCount(), 0);
+        ASSERT_NE(form.State.RecFile, nullptr);
+        EXPECT_EQ(form.State.RecFile->RecordCount(), 0);
         EXPECT_FALSE(form.HeaderBk->Background().Image().HasGraphic());
-        EXPECT_TRUE(form.IntroBk->Background().Image().HasGraphic());
+        EXPECT_TRUE(form.Intro->IntroBk->Background().Image().HasGraphic());
         EXPECT_TRUE(boxes.Entries().empty()) << "a missing picture is not reported";
     }
     {
@@ -211,7 +212,7 @@ TEST_F(StartupTest, FormCreate_BadFiles_StartsWithWhatCouldBeRead) {
         test::WriteBytes(Folder.File("I/B/i_t8x6"), std::string("\x89PNG\r\n\x1a\n garbage", 17));
         ShowIntroForm();
         TMainForm form;
-        EXPECT_EQ(form.RecFile->RecordCount(), 9);
+        EXPECT_EQ(form.State.RecFile->RecordCount(), 9);
         EXPECT_FALSE(form.HeaderBk->Background().Image().HasGraphic());
         EXPECT_FALSE(boxes.Entries().empty()) << "the loader reports the picture it could not decode";
         EXPECT_FALSE(IntroForm()->Gauge->Visible());
@@ -240,8 +241,8 @@ TEST_F(StartupTest, Close_FreesTheDatabaseAndHidesTheWindow) {
     form.ShowWindow();
     ASSERT_TRUE(form.Widget()->isVisible());
     form.Close();
-    EXPECT_EQ(form.RecFile, nullptr);
-    EXPECT_EQ(form.QuizLines, nullptr);
+    EXPECT_EQ(form.State.RecFile, nullptr);
+    EXPECT_EQ(form.Quiz->QuizLines, nullptr);
     EXPECT_FALSE(form.Widget()->isVisible());
 }
 

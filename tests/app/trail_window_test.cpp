@@ -71,9 +71,9 @@ protected:
         QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(control->Widget(), &release);
     }
-    std::string Header() const { return Form->MainTextHeaderLbl->Caption(); }
-    std::vector<std::string> History() const { return Form->GoToLst->Items().Lines(); }
-    int Scroll() const { return Form->MainTextCtrl->VertScrollPosition(); }
+    std::string Header() const { return Form->Topic->MainTextHeaderLbl->Caption(); }
+    std::vector<std::string> History() const { return Form->Topic->GoToLst->Items().Lines(); }
+    int Scroll() const { return Form->Topic->MainTextCtrl->VertScrollPosition(); }
 
     test::ProgramFolder Folder;
     TScreenOverride Screen640{{.Width = 640, .Height = 480, .BitsPerPixel = 24}};
@@ -82,16 +82,16 @@ protected:
 
 TEST_F(TrailWindowTest, BackAndForward_ShowEachTopicInItsModeSectionTextAndScrollAndLeaveTheHistory) {
     TMainForm& form = *Form;
-    Click(form.EntryIntroBtn);
+    Click(form.Intro->EntryIntroBtn);
     ASSERT_EQ(Header(), "Acne");
-    ClickRow(form.ContentLst, 1);
+    ClickRow(form.Contents->ContentLst, 1);
     ASSERT_EQ(Header(), "Hoofdpijn");
-    form.MainTextCtrl->SetFocus();
+    form.Topic->MainTextCtrl->SetFocus();
     Press(Qt::Key_PageDown);
     Press(Qt::Key_PageDown);
     const int scrolled = Scroll();
     ASSERT_GT(scrolled, 0);
-    Click(form.ExtraInfoBtn);
+    Click(form.Topic->ExtraInfoBtn);
     ASSERT_EQ(Header(), "Extra informatie bij -> Hoofdpijn");
     Click(form.Entry2Btn);
     ASSERT_EQ(Header(), "IJzer");
@@ -99,48 +99,49 @@ TEST_F(TrailWindowTest, BackAndForward_ShowEachTopicInItsModeSectionTextAndScrol
     Type("zink");
     Press(Qt::Key_Return);
     ASSERT_EQ(Header(), "Klachten -> Zink");
-    form.MainTextCtrl->SetFocus();
+    form.Topic->MainTextCtrl->SetFocus();
     Press(Qt::Key_Tab);
     Press(Qt::Key_Return);
     ASSERT_EQ(Header(), "Puistjes -> Acne");
-    ClickRow(form.HLQueryResultsLst2, 0);
+    ClickRow(form.CrossReferences->HLQueryResultsLst2, 0);
     ASSERT_EQ(Header(), "Puistjes -> Puistjes");
     const std::vector<std::string> history = History();
     ASSERT_EQ(history, (std::vector<std::string>{"1|Acne", "1|Hoofdpijn", "2|IJzer"}));
 
     Press(Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(Header(), "Puistjes -> Acne");
-    EXPECT_EQ(form.HLQueryResultsLst2->ItemIndex(), -1);
+    EXPECT_EQ(form.CrossReferences->HLQueryResultsLst2->ItemIndex(), -1);
     Press(Qt::Key_Left, Qt::AltModifier);
-    EXPECT_EQ(form.NavFlags, nfSearch | nfSection2);
+    EXPECT_EQ(form.State.NavFlags, nfSearch | nfSection2);
     EXPECT_EQ(Header(), "Klachten -> Zink");
-    EXPECT_EQ(form.SearchEdit->Text(), "zink");
+    EXPECT_EQ(form.Search->SearchEdit->Text(), "zink");
     EXPECT_EQ(form.NavPages->ActivePage(), form.SearchPage);
-    EXPECT_EQ(form.QueryResultsLstLbl->Caption(), "Gevonden: 1");
+    EXPECT_EQ(form.Search->QueryResultsLstLbl->Caption(), "Gevonden: 1");
 
-    SideButton(form.MainTextCtrl, Qt::BackButton);
-    EXPECT_EQ(form.NavFlags, nfContent | nfSection2);
+    SideButton(form.Topic->MainTextCtrl, Qt::BackButton);
+    EXPECT_EQ(form.State.NavFlags, nfContent | nfSection2);
     EXPECT_EQ(Header(), "IJzer");
-    EXPECT_EQ(form.ContentHeader->Caption(), "Voedingsstoffen Algemeen");
+    EXPECT_EQ(form.Contents->ContentHeader->Caption(), "Voedingsstoffen Algemeen");
 
-    form.MainTextCtrl->SetFocus();
+    form.Topic->MainTextCtrl->SetFocus();
     Press(Qt::Key_Backspace);
-    EXPECT_EQ(form.NavFlags, nfContent | nfExtraInfo | nfSection1);
+    EXPECT_EQ(form.State.NavFlags, nfContent | nfExtraInfo | nfSection1);
     EXPECT_EQ(Header(), "Extra informatie bij -> Hoofdpijn");
-    EXPECT_TRUE(form.MainInfoBtn->Enabled());
+    EXPECT_TRUE(form.Topic->MainInfoBtn->Enabled());
 
     // The side button over a list only steps: it selects no line of it.
-    SideButton(form.ContentLst, Qt::BackButton);
-    EXPECT_EQ(form.NavFlags, nfContent | nfSection1);
+    SideButton(form.Contents->ContentLst, Qt::BackButton);
+    EXPECT_EQ(form.State.NavFlags, nfContent | nfSection1);
     EXPECT_EQ(Header(), "Hoofdpijn");
-    EXPECT_EQ(TitleOfLine(form.ContentLst->Items()[form.ContentLst->ItemIndex()]), "Hoofdpijn");
+    EXPECT_EQ(TitleOfLine(form.Contents->ContentLst->Items()[form.Contents->ContentLst->ItemIndex()]),
+              "Hoofdpijn");
     EXPECT_EQ(Scroll(), scrolled) << "the text is scrolled as the reader left it";
     Press(Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(Header(), "Acne");
     Press(Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(Header(), "Acne") << "the trail starts here";
 
-    SideButton(form.MainTextCtrl, Qt::ForwardButton);
+    SideButton(form.Topic->MainTextCtrl, Qt::ForwardButton);
     EXPECT_EQ(Header(), "Hoofdpijn");
     EXPECT_EQ(Scroll(), scrolled);
     for (const char* expected : {"Extra informatie bij -> Hoofdpijn", "IJzer", "Klachten -> Zink",
@@ -148,25 +149,25 @@ TEST_F(TrailWindowTest, BackAndForward_ShowEachTopicInItsModeSectionTextAndScrol
         Press(Qt::Key_Right, Qt::AltModifier);
         EXPECT_EQ(Header(), expected);
     }
-    EXPECT_EQ(form.NavFlags, nfHyperLink | nfSection2);
+    EXPECT_EQ(form.State.NavFlags, nfHyperLink | nfSection2);
     EXPECT_EQ(form.NavPages->ActivePage(), form.HyperLinkPage);
-    EXPECT_EQ(form.HLQueryResultsLst2->ItemIndex(), 0);
+    EXPECT_EQ(form.CrossReferences->HLQueryResultsLst2->ItemIndex(), 0);
     Press(Qt::Key_Right, Qt::AltModifier);
     EXPECT_EQ(Header(), "Puistjes -> Puistjes") << "the trail ends here";
     EXPECT_EQ(History(), history) << "steps leave the history list as it was";
-    EXPECT_EQ(form.GoToLst->ItemIndex(), 2);
+    EXPECT_EQ(form.Topic->GoToLst->ItemIndex(), 2);
 }
 
 TEST_F(TrailWindowTest, NewTopicAfterGoingBack_CutsOffTheForwardPart) {
     TMainForm& form = *Form;
-    Click(form.EntryIntroBtn);
-    ClickRow(form.ContentLst, 1);
-    ClickRow(form.ContentLst, 2);
+    Click(form.Intro->EntryIntroBtn);
+    ClickRow(form.Contents->ContentLst, 1);
+    ClickRow(form.Contents->ContentLst, 2);
     ASSERT_EQ(Header(), "Zink");
     Press(Qt::Key_Left, Qt::AltModifier);
     Press(Qt::Key_Left, Qt::AltModifier);
     ASSERT_EQ(Header(), "Acne");
-    ClickRow(form.ContentLst, 2);
+    ClickRow(form.Contents->ContentLst, 2);
     Press(Qt::Key_Right, Qt::AltModifier);
     EXPECT_EQ(Header(), "Zink") << "nothing ahead of the new topic";
     Press(Qt::Key_Left, Qt::AltModifier);
@@ -175,22 +176,22 @@ TEST_F(TrailWindowTest, NewTopicAfterGoingBack_CutsOffTheForwardPart) {
 
 TEST_F(TrailWindowTest, BackspaceInTheSearchField_DeletesAndASearchWithoutHitsIsLeftForItsTopic) {
     TMainForm& form = *Form;
-    Click(form.EntryIntroBtn);
+    Click(form.Intro->EntryIntroBtn);
     Click(form.SearchBtn);
     Type("zinkq");
     Press(Qt::Key_Backspace);
-    EXPECT_EQ(form.SearchEdit->Text(), "zink");
+    EXPECT_EQ(form.Search->SearchEdit->Text(), "zink");
     Press(Qt::Key_Return);
     ASSERT_EQ(Header(), "Klachten -> Zink");
     Type("qqq");
     Press(Qt::Key_Return);
     ASSERT_EQ(Header(), "");
-    SideButton(form.SearchEdit, Qt::BackButton);
+    SideButton(form.Search->SearchEdit, Qt::BackButton);
     EXPECT_EQ(Header(), "Klachten -> Zink") << "the first step back shows the topic the empty page replaced";
-    EXPECT_EQ(form.SearchEdit->Text(), "zink");
-    SideButton(form.SearchEdit, Qt::BackButton);
+    EXPECT_EQ(form.Search->SearchEdit->Text(), "zink");
+    SideButton(form.Search->SearchEdit, Qt::BackButton);
     EXPECT_EQ(Header(), "Acne");
-    EXPECT_EQ(form.NavFlags, nfContent | nfSection1);
+    EXPECT_EQ(form.State.NavFlags, nfContent | nfSection1);
 }
 
 TEST_F(TrailWindowTest, HundredAndFiveTopics_TheTrailKeepsTheLastHundred) {
@@ -209,8 +210,8 @@ TEST_F(TrailWindowTest, HundredAndFiveTopics_TheTrailKeepsTheLastHundred) {
     Form->ShowWindow();
     test::Activate(*Form);
     TMainForm& form = *Form;
-    Click(form.EntryIntroBtn);
-    form.ContentLst->SetFocus();
+    Click(form.Intro->EntryIntroBtn);
+    form.Contents->ContentLst->SetFocus();
     for (int i = 1; i < 105; ++i)
         Press(Qt::Key_Down);
     ASSERT_EQ(Header(), "Thema 105");
