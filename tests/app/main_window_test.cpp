@@ -507,5 +507,50 @@ TEST_F(MainWindowTest, TypedSearch_CountsHitsAndShowsTheBestTitle) {
     EXPECT_EQ(form.Search->SearchEdit->Text(), "thema") << "the typed text stays";
 }
 
+TEST_F(MainWindowTest, OneAction_AppliesTheStatusOnce) {
+    TMainForm& form = Open();
+    Click(form.Intro->EntryIntroBtn);
+    const auto applications = [&form](const auto& action) {
+        const int before = form.StatusApplications();
+        action();
+        return form.StatusApplications() - before;
+    };
+    EXPECT_EQ(applications([&] { Click(form.Entry2Btn); }), 1) << "a section button";
+    ASSERT_EQ(Header(), "Acne");
+    EXPECT_EQ(applications([&] { Click(Letter('T')); }), 1) << "a letter";
+    ASSERT_EQ(Header(), "Thema 01");
+
+    Click(form.Entry1Btn);
+    Click(form.SearchBtn);
+    form.Search->SearchEdit->SetText("acne");
+    EXPECT_EQ(applications([&] {
+                  QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                  QApplication::sendEvent(form.Search->SearchEdit->Widget(), &key);
+              }),
+              1)
+        << "a typed search";
+    ASSERT_EQ(form.Search->QueryResultsLstLbl->Caption(), "Gevonden: 1");
+
+    Click(form.BackBtn);
+    ASSERT_EQ(Header(), "Acne");
+    // The first link of a reading mode shows the link page before the scan, as a step of its own.
+    EXPECT_EQ(applications([&] { ClickLink(form, "puistjes"); }), 2) << "the first link";
+    ASSERT_EQ(Header(), "Puistjes -> Acne");
+    EXPECT_EQ(applications([&] { ClickLink(form, "puistjes"); }), 1) << "a link in link mode";
+    EXPECT_EQ(Header(), "Puistjes -> Acne");
+}
+
+TEST_F(MainWindowTest, LetterButton_FromLineOne_WrapsToTheOnlyMatchOnLineZero) {
+    TMainForm& form = Open(
+        {{1, "1|Aambeien", "Aambeien."}, {2, "1|Brandwond", "Brandwond."}, {3, "1|Buikpijn", "Buikpijn."}});
+    Click(form.Intro->EntryIntroBtn);
+    ASSERT_EQ(form.Contents->ContentLst->ItemIndex(), 0);
+    ClickRow(form.Contents->ContentLst, 1);
+    ASSERT_EQ(Header(), "Brandwond");
+    Click(Letter('A'));
+    EXPECT_EQ(form.Contents->ContentLst->ItemIndex(), 0);
+    EXPECT_EQ(Header(), "Aambeien");
+}
+
 } // namespace
 } // namespace orvalis
