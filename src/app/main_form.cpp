@@ -143,7 +143,9 @@ void TMainForm::LoadBackground(const std::string& stem, TBackground& target) {
     if (!error) {
         const auto known = FLoadedPictures.find(name);
         if (known != FLoadedPictures.end() && known->second.Size == size && known->second.Time == time) {
-            target.Image().Assign(known->second.Picture);
+            // An area that shows this picture already is left as it is, so that it is not painted anew.
+            if (!Shows(target, name))
+                Show(target, known->second.Picture, name);
             return;
         }
     }
@@ -151,14 +153,35 @@ void TMainForm::LoadBackground(const std::string& stem, TBackground& target) {
     if (FileExists(name))
         anImage.SetImageName(name);
     if (anImage.Picture().HasGraphic()) {
-        target.Image().SetGraphic(anImage.Picture().Graphic());
+        Show(target, anImage.Picture(), error ? std::string() : name);
         if (!error)
             FLoadedPictures[name] = {size, time, target.Image()};
     } else {
-        target.Image().Clear();
+        Show(target, TPicture(), std::string());
         FLoadedPictures.erase(name);
     }
     anImage.SetImageName("");
+}
+
+bool TMainForm::Shows(const TBackground& target, const std::string& name) const {
+    const auto shown = FShownPictures.find(&target);
+    return !name.empty() && shown != FShownPictures.end() && shown->second.Name == name &&
+           shown->second.Graphic != nullptr && shown->second.Graphic == target.Image().Graphic();
+}
+
+void TMainForm::Show(TBackground& target, const TPicture& picture, const std::string& name) {
+    if (picture.HasGraphic())
+        target.Image().Assign(picture);
+    else
+        target.Image().Clear();
+    FShownPictures[&target] = {name, target.Image().Graphic()};
+}
+
+void TMainForm::ShowUnderText(GCustomParserControl& text, const TBackground& page) {
+    const auto shown = FShownPictures.find(&page);
+    const std::string name = shown != FShownPictures.end() ? shown->second.Name : std::string();
+    if (!Shows(text.Background(), name))
+        Show(text.Background(), page.Image(), name);
 }
 
 void TMainForm::LoadPictures(TPictureRow row) {
@@ -194,7 +217,7 @@ void TMainForm::LoadPictures(TPictureRow row) {
     if (pictures.Page && page) {
         LoadBackground(pictures.Page, page->Background());
         if (pictures.UnderText && text)
-            text->Background().SetImage(page->Background().Image());
+            ShowUnderText(*text, page->Background());
     }
     if (pictures.ButtonStrip)
         LoadBackground(pictures.ButtonStrip, BtnPnlBk->Background());

@@ -194,6 +194,10 @@ private:
     void PlaceOnScreen();
     void SetRendererOffsets();
     std::vector<GTextControl*> Lists() const;
+    // The button strip's buttons, left to right.
+    std::array<TBaseBtn*, 6> StripButtons() const {
+        return {Entry1Btn, Entry2Btn, Entry3Btn, SearchBtn, BackBtn, MainMenuBtn};
+    }
     static void SetCursors(TWinControl& parent);
     // The background pictures decoded so far, by file name, with the file's size and time when read.
     struct TLoadedPicture {
@@ -202,6 +206,19 @@ private:
         TPicture Picture;
     };
     std::map<std::string, TLoadedPicture> FLoadedPictures;
+    // The picture file each area shows, with the graphic it was given: the same unchanged file loaded into
+    // it again leaves it as it is, so that every entry into a page does not paint its areas anew.
+    struct TShownPicture {
+        std::string Name;
+        const TGraphic* Graphic = nullptr;
+    };
+    std::map<const TBackground*, TShownPicture> FShownPictures;
+    bool Shows(const TBackground& target, const std::string& name) const;
+    // Gives the area the picture (none clears it), read from the named file; an empty name for a picture
+    // that is not to be kept.
+    void Show(TBackground& target, const TPicture& picture, const std::string& name);
+    // The page's picture under the text as well.
+    void ShowUnderText(GCustomParserControl& text, const TBackground& page);
     // Whether the system has a printer; asked once, not while the window is first shown.
     bool PrinterInstalled();
     std::optional<bool> FPrinterInstalled;

@@ -53,17 +53,10 @@ void TMainForm::SetReadingTabOrder() {
                                Quiz->QuizNextQuestionBtn,
                                Bmi->BMITestLengthEdit,
                                Bmi->BMITestWeightEdit,
-                               Bmi->BMITestCalculateBtn,
-                               Entry1Btn,
-                               Entry2Btn,
-                               Entry3Btn,
-                               SearchBtn,
-                               BackBtn,
-                               MainMenuBtn,
-                               InfoBtn,
-                               HelpBtn,
-                               MinimizeBtn,
-                               QuitBtn});
+                               Bmi->BMITestCalculateBtn});
+    const std::array<TBaseBtn*, 6> strip = StripButtons();
+    order.insert(order.end(), strip.begin(), strip.end());
+    order.insert(order.end(), {InfoBtn, HelpBtn, MinimizeBtn, QuitBtn});
     SetTabOrder(order);
     FTabOrder = std::move(order);
 }

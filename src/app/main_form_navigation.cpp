@@ -69,12 +69,6 @@ void TMainForm::BindHandlers() {
                                    Intro->QuizIntroBtn,
                                    Intro->BMITestIntroBtn,
                                    Intro->DisclaimerIntroBtn,
-                                   Entry1Btn,
-                                   Entry2Btn,
-                                   Entry3Btn,
-                                   SearchBtn,
-                                   BackBtn,
-                                   MainMenuBtn,
                                    HelpBtn,
                                    MinimizeBtn,
                                    QuitBtn,
@@ -84,6 +78,8 @@ void TMainForm::BindHandlers() {
                                    Topic->RecipeBtn,
                                    ClipboardCopy->MainTextToClipBrdBtn,
                                    TextPrinter->MainTextPrintBtn};
+    const std::array<TBaseBtn*, 6> strip = StripButtons();
+    hovered.insert(hovered.end(), strip.begin(), strip.end());
     hovered.insert(hovered.end(), Contents->BaseBtns.begin(), Contents->BaseBtns.end());
     hovered.insert(hovered.end(), {Quiz->QuizDoneBtn, Quiz->QuizNextQuestionBtn, Bmi->BMITestCalculateBtn});
     for (TBaseBtn* button : hovered) {

@@ -84,7 +84,7 @@ void TMainForm::ShowTrailStop(TObject* Sender, const TTrailStop& stop) {
         if (!State.Has(nfSearch)) {
             // The search's pictures, the right column's under the text as well.
             LoadPictures(TPictureRow::Search);
-            Topic->MainText->Background().SetImage(Topic->MainBk->Background().Image());
+            ShowUnderText(*Topic->MainText, Topic->MainBk->Background());
         }
         State.NavFlags = nfSearch;
         State.SetSection(section);
