@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "platform/screen.h"
 #include "platform/services.h"
+#include "platform/single_instance.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -13,7 +13,7 @@
 #include "platform/paths.h"
 #include "platform/screen.h"
 #include "platform/scroll_box.h"
-#include "platform/services.h"
+#include "platform/single_instance.h"
 
 #include <chrono>
 #include <filesystem>

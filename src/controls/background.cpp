@@ -3,7 +3,6 @@
 #include "controls/shared_palette.h"
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
-#include "platform/screen.h"
 
 namespace orvalis {
 
@@ -26,8 +25,7 @@ void PaintBackground(TCanvas& canvas, int width, int height, const TBackground& 
                      const TPalette* controlPalette) {
     const TGraphic* picture = background.Image().Graphic();
     // A palette selected for the picture stays selected until the rectangle is drawn too.
-    const TPaletteScope palette(
-        canvas, picture && Screen().BitsPerPixel() <= 8 && controlPalette ? SharedPalette() : nullptr);
+    const TPaletteScope palette(canvas, picture && controlPalette ? SharedPalette() : nullptr);
     if (picture) {
         const int pw = picture->Width(), ph = picture->Height();
         switch (background.ImageDrawStyle()) {

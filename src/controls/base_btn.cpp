@@ -4,7 +4,6 @@
 #include "controls/rounding.h"
 #include "controls/shared_palette.h"
 #include "platform/canvas.h"
-#include "platform/screen.h"
 
 namespace orvalis {
 
@@ -57,7 +56,7 @@ void TBaseBtn::DrawGlyph(TCanvas& canvas, const TPicture& glyph, double dx, doub
 void TBaseBtn::Paint(TCanvas& canvas) {
     if (!Visible() || Loading())
         return;
-    const TPaletteScope palette(canvas, Screen().BitsPerPixel() <= 8 ? SharedPalette() : nullptr);
+    const TPaletteScope palette(canvas, SharedPalette());
     canvas.Brush() = FBrush;
     canvas.Pen() = FPen;
     canvas.Font() = Font();

@@ -171,7 +171,7 @@ TMarkupContext GCustomParserControl::Context() {
         c.ParentHeight = Parent()->Height();
     }
     c.FindImage = [this](std::string_view name) { return FindImage(name).Graphic(); };
-    c.Palette = Screen().BitsPerPixel() <= 8 ? GetPalette() : nullptr;
+    c.Palette = GetPalette();
     return c;
 }
 

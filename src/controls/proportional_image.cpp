@@ -82,7 +82,7 @@ void TProportionalImage::Paint(TCanvas& canvas) {
         }
     } guard{*this};
     FPainting = true;
-    const TPalette* palette = Screen().BitsPerPixel() <= 8 ? SharedPalette() : nullptr;
+    const TPalette* palette = SharedPalette();
     const TPaletteScope scope(canvas, palette);
     if (Width() <= 0 || Height() <= 0)
         return;

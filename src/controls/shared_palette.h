@@ -9,8 +9,9 @@ namespace orvalis {
 
 // The palette every picture is drawn with on screens of 8 bits per pixel or fewer: the 16-colour one
 // (from the bitmap resource "PAL16") at 7 bits or less, the 256-colour one ("PAL256") at exactly 8, none
-// above. The palettes are built on first use, or again by BuildSharedPalettes, and released by
-// FreeSharedPalettes at the end of the program.
+// above. This is the one place that answers by the screen's depth: controls take what it answers without a
+// depth test of their own. The palettes are built on first use, or again by BuildSharedPalettes, and
+// released by FreeSharedPalettes at the end of the program.
 const TPalette* SharedPalette();
 
 // The colour the screen shows for a design colour: on screens of exactly 8 bits per pixel the nearest

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <optional>
 
 namespace orvalis {
 
@@ -76,6 +78,19 @@ QRect DeviceArea(const QPainter& p) {
     return invertible ? toPainter.mapRect(area) : area;
 }
 
+// Where the painter can draw: the device's surface within the clip.
+QRect ShownArea(const QPainter& p) {
+    QRect shown = DeviceArea(p);
+    if (p.hasClipping())
+        shown &= p.clipBoundingRect().toAlignedRect();
+    return shown;
+}
+
+// An image in the palette's colours only, as an 8-bit image of it.
+QImage InPalette(const QImage& image, const TPalette& palette) {
+    return image.convertToFormat(QImage::Format_Indexed8, ToColorTable(palette), Qt::ThresholdDither);
+}
+
 // Qt's raster engine garbles glyphs drawn without anti-aliasing on a 16-bit (RGB565) surface, and writes
 // further copies of them half a row away. Widgets paint on such a surface on a 16-bit screen.
 bool GarblesCrispText(const QPainter& p) {
@@ -92,9 +107,7 @@ bool GarblesCrispText(const QPainter& p) {
 // the painter's coordinates), which is then laid over the surface. Crisp glyphs leave every layer pixel
 // either untouched or in the pen's colour, so the result is the direct drawing's, in 16-bit colour.
 template <class Draw> void DrawOnLayer(QPainter& p, QRect bounds, const Draw& draw) {
-    bounds &= DeviceArea(p);
-    if (p.hasClipping())
-        bounds &= p.clipBoundingRect().toAlignedRect();
+    bounds &= ShownArea(p);
     if (bounds.isEmpty())
         return;
     QImage layer =
@@ -500,12 +513,15 @@ void QtCanvas::DrawLine(TPoint from, TPoint to) {
     p.drawLine(from.X, from.Y, to.X, to.Y);
 }
 
+const TPalette* QtCanvas::ScreenPalette() const {
+    return FRealizedPalette && !FRealizedPalette->Empty() && Screen().BitsPerPixel() <= 8 ? FRealizedPalette
+                                                                                          : nullptr;
+}
+
 void QtCanvas::DrawImage(const TRect& dest, const QImage& image) {
     QImage shown = image;
-    if (FRealizedPalette && !FRealizedPalette->Empty() && Screen().BitsPerPixel() <= 8)
-        shown = image.convertToFormat(QImage::Format_ARGB32)
-                    .convertToFormat(QImage::Format_Indexed8, ToColorTable(*FRealizedPalette),
-                                     Qt::ThresholdDither);
+    if (const TPalette* palette = ScreenPalette())
+        shown = InPalette(image.convertToFormat(QImage::Format_ARGB32), *palette);
     QPainter& p = Painter();
     const double ratio = DeviceRatio(p);
     const QSize size = LogicalSize(image);
@@ -533,43 +549,29 @@ void QtCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic) {
     DrawImage(r, QtImage(graphic));
 }
 
-void QtCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect, TCopyMode mode) {
-    TRect d = Normalized(dest);
-    if (d.IsEmpty())
-        return;
-    QRect from = ToQRect(Normalized(sourceRect));
-    if (from.width() == d.Width() && from.height() == d.Height()) {
-        // An unscaled copy takes only the part of the source that lands where the device can show it: a
-        // control paints its own small part of a whole page picture many times.
-        const QPainter& p = Painter();
-        QRect shown = DeviceArea(p);
-        if (p.hasClipping())
-            shown &= p.clipBoundingRect().toAlignedRect();
-        const QRect target = ToQRect(d);
-        const QRect visible = target & shown;
-        if (visible.isEmpty())
-            return;
-        from = QRect(from.topLeft() + (visible.topLeft() - target.topLeft()), visible.size());
-        d = Bounds(visible.x(), visible.y(), visible.width(), visible.height());
-    }
-    const QImage& picture = QtImage(source);
-    // The rectangles are logical; the source's pixels may be finer (a picture for a scaled screen).
-    const QRect pixels = DeviceRect(from, picture.devicePixelRatio());
-    const bool reduced = FRealizedPalette && !FRealizedPalette->Empty() && Screen().BitsPerPixel() <= 8;
-    const bool unscaled = from.width() == d.Width() && from.height() == d.Height();
-    const double ratio = DeviceRatio(Painter());
-    const QSize devicePixels = DeviceRect(ToQRect(d), ratio).size();
-    if (mode == TCopyMode::cmSrcCopy && !reduced && !picture.hasAlphaChannel() && unscaled &&
-        picture.rect().contains(pixels)) {
-        // A plain copy of opaque pixels draws straight from the source, resampled smoothly only where its
-        // pixels are not the device's.
-        QPainter& p = Painter();
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.setRenderHint(QPainter::SmoothPixmapTransform, pixels.size() != devicePixels);
-        p.drawImage(QRectF(ToQRect(d)), picture, QRectF(pixels));
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        return;
-    }
+namespace {
+// A block transfer's rectangles, both logical: where it draws and the part of the source it takes.
+struct TCopyRects {
+    QRect Dest;
+    QRect From;
+    bool Unscaled() const { return From.size() == Dest.size(); }
+};
+
+// Narrows an unscaled copy to the part that lands where the device can show it; false when none does.
+bool ClipToShown(const QPainter& p, TCopyRects& rects) {
+    const QRect visible = rects.Dest & ShownArea(p);
+    if (visible.isEmpty())
+        return false;
+    rects.From = QRect(rects.From.topLeft() + (visible.topLeft() - rects.Dest.topLeft()), visible.size());
+    rects.Dest = visible;
+    return true;
+}
+
+// What a copy draws, as a 32-bit image at the device's ratio: the source's pixels under the source
+// rectangle, resampled where they are not the device pixels the copy covers, and in the palette's colours
+// where the screen shows only those (no palette: in its own). A source that cannot be read gives black.
+QImage CopySource(const QImage& picture, const QRect& pixels, QSize devicePixels, double ratio,
+                  const TPalette* palette) {
     QImage s = picture.copy(pixels).convertToFormat(QImage::Format_RGB32);
     if (s.isNull()) {
         s = QImage(devicePixels, QImage::Format_RGB32);
@@ -578,85 +580,122 @@ void QtCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& s
     if (s.size() != devicePixels)
         s = s.scaled(devicePixels, Qt::IgnoreAspectRatio,
                      ratio == 1.0 ? Qt::FastTransformation : Qt::SmoothTransformation);
-    if (reduced)
-        s = s.convertToFormat(QImage::Format_Indexed8, ToColorTable(*FRealizedPalette), Qt::ThresholdDither)
-                .convertToFormat(QImage::Format_RGB32);
+    if (palette)
+        s = InPalette(s, *palette).convertToFormat(QImage::Format_RGB32);
     s.setDevicePixelRatio(ratio);
+    return s;
+}
 
-    QPainter& p = Painter();
-    const QRect qd = ToQRect(d);
-    const QColor pattern = ToQColor(Brush().Color());
-    // Devices without raster operations (printers) get the plain copy of the source.
+// What a copy mode lays over the destination: the source, the brush's colour (the pattern), or a colour
+// of its own.
+enum class TOperand { Source, Pattern, Black, White };
+
+// The pattern combined into a copy of the source before it is drawn: First (with black) unless it is
+// CompositionMode_Source, then the pattern through Op.
+struct TPatternMix {
+    QPainter::CompositionMode First;
+    QPainter::CompositionMode Op;
+};
+
+// A copy mode as its operand, the operation that combines the operand with the destination, and for the
+// modes that join source and pattern, how they are joined.
+struct TRasterOp {
+    TCopyMode Mode;
+    TOperand Operand;
+    QPainter::CompositionMode Op;
+    std::optional<TPatternMix> Pattern = std::nullopt;
+};
+
+// Black, white and the plain copies need no raster operation.
+constexpr TRasterOp RasterOps[] = {
+    {TCopyMode::cmBlackness, TOperand::Black, QPainter::CompositionMode_Source},
+    {TCopyMode::cmDstInvert, TOperand::Black, QPainter::RasterOp_NotDestination},
+    {TCopyMode::cmMergeCopy, TOperand::Source, QPainter::CompositionMode_Source,
+     TPatternMix{QPainter::CompositionMode_Source, QPainter::RasterOp_SourceAndDestination}},
+    {TCopyMode::cmMergePaint, TOperand::Source, QPainter::RasterOp_NotSourceOrDestination},
+    {TCopyMode::cmNotSrcCopy, TOperand::Source, QPainter::RasterOp_NotSource},
+    {TCopyMode::cmNotSrcErase, TOperand::Source, QPainter::RasterOp_NotSourceAndNotDestination},
+    {TCopyMode::cmPatCopy, TOperand::Pattern, QPainter::CompositionMode_Source},
+    {TCopyMode::cmPatInvert, TOperand::Pattern, QPainter::RasterOp_SourceXorDestination},
+    {TCopyMode::cmPatPaint, TOperand::Source, QPainter::RasterOp_SourceOrDestination,
+     TPatternMix{QPainter::RasterOp_NotDestination, QPainter::RasterOp_SourceOrDestination}},
+    {TCopyMode::cmSrcAnd, TOperand::Source, QPainter::RasterOp_SourceAndDestination},
+    {TCopyMode::cmSrcCopy, TOperand::Source, QPainter::CompositionMode_Source},
+    {TCopyMode::cmSrcErase, TOperand::Source, QPainter::RasterOp_SourceAndNotDestination},
+    {TCopyMode::cmSrcInvert, TOperand::Source, QPainter::RasterOp_SourceXorDestination},
+    {TCopyMode::cmSrcPaint, TOperand::Source, QPainter::RasterOp_SourceOrDestination},
+    {TCopyMode::cmWhiteness, TOperand::White, QPainter::CompositionMode_Source},
+};
+
+QImage WithPattern(QImage image, const TPatternMix& mix, const QColor& pattern) {
+    QPainter tp(&image);
+    if (mix.First != QPainter::CompositionMode_Source) {
+        tp.setCompositionMode(mix.First);
+        tp.fillRect(image.rect(), Qt::black);
+    }
+    tp.setCompositionMode(mix.Op);
+    tp.fillRect(image.rect(), pattern);
+    return image;
+}
+
+// Lays the operand over the rectangle through the operation. Devices without raster operations (printers)
+// get the plain operand.
+void DrawRasterOp(QPainter& p, const TRasterOp& op, const QRect& rect, const QImage& source,
+                  const QColor& pattern) {
     const bool rasterOps = p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
-    auto blend = [&](QPainter::CompositionMode op, const QImage& image) {
-        p.setCompositionMode(rasterOps ? op : QPainter::CompositionMode_Source);
-        p.drawImage(qd.topLeft(), image);
-    };
-    auto fill = [&](QPainter::CompositionMode op, const QColor& color) {
-        p.setCompositionMode(rasterOps ? op : QPainter::CompositionMode_Source);
-        p.fillRect(qd, color);
-    };
-    // Combines the pattern into a copy of the source.
-    auto withPattern = [&](QImage image, QPainter::CompositionMode first, QPainter::CompositionMode op) {
-        QPainter tp(&image);
-        if (first != QPainter::CompositionMode_Source) {
-            tp.setCompositionMode(first);
-            tp.fillRect(image.rect(), Qt::black);
-        }
-        tp.setCompositionMode(op);
-        tp.fillRect(image.rect(), pattern);
-        return image;
-    };
+    p.setCompositionMode(rasterOps ? op.Op : QPainter::CompositionMode_Source);
+    switch (op.Operand) {
+    case TOperand::Source:
+        p.drawImage(rect.topLeft(), op.Pattern ? WithPattern(source, *op.Pattern, pattern) : source);
+        break;
+    case TOperand::Pattern:
+        p.fillRect(rect, pattern);
+        break;
+    case TOperand::Black:
+        p.fillRect(rect, QColor(Qt::black));
+        break;
+    case TOperand::White:
+        p.fillRect(rect, QColor(Qt::white));
+        break;
+    }
+}
+} // namespace
 
-    switch (mode) {
-    case TCopyMode::cmBlackness:
-        // Black and white need no raster operation: they are plain fills.
-        fill(QPainter::CompositionMode_Source, Qt::black);
-        break;
-    case TCopyMode::cmWhiteness:
-        fill(QPainter::CompositionMode_Source, Qt::white);
-        break;
-    case TCopyMode::cmDstInvert:
-        fill(QPainter::RasterOp_NotDestination, Qt::black);
-        break;
-    case TCopyMode::cmMergeCopy:
-        blend(QPainter::CompositionMode_Source,
-              withPattern(s, QPainter::CompositionMode_Source, QPainter::RasterOp_SourceAndDestination));
-        break;
-    case TCopyMode::cmMergePaint:
-        blend(QPainter::RasterOp_NotSourceOrDestination, s);
-        break;
-    case TCopyMode::cmNotSrcCopy:
-        blend(QPainter::RasterOp_NotSource, s);
-        break;
-    case TCopyMode::cmNotSrcErase:
-        blend(QPainter::RasterOp_NotSourceAndNotDestination, s);
-        break;
-    case TCopyMode::cmPatCopy:
-        fill(QPainter::CompositionMode_Source, pattern);
-        break;
-    case TCopyMode::cmPatInvert:
-        fill(QPainter::RasterOp_SourceXorDestination, pattern);
-        break;
-    case TCopyMode::cmPatPaint:
-        blend(QPainter::RasterOp_SourceOrDestination,
-              withPattern(s, QPainter::RasterOp_NotDestination, QPainter::RasterOp_SourceOrDestination));
-        break;
-    case TCopyMode::cmSrcAnd:
-        blend(QPainter::RasterOp_SourceAndDestination, s);
-        break;
-    case TCopyMode::cmSrcCopy:
-        blend(QPainter::CompositionMode_Source, s);
-        break;
-    case TCopyMode::cmSrcErase:
-        blend(QPainter::RasterOp_SourceAndNotDestination, s);
-        break;
-    case TCopyMode::cmSrcInvert:
-        blend(QPainter::RasterOp_SourceXorDestination, s);
-        break;
-    case TCopyMode::cmSrcPaint:
-        blend(QPainter::RasterOp_SourceOrDestination, s);
-        break;
+void QtCanvas::CopyRect(const TRect& dest, const TBitmap& source, const TRect& sourceRect, TCopyMode mode) {
+    const TRect d = Normalized(dest);
+    if (d.IsEmpty())
+        return;
+    TCopyRects rects{ToQRect(d), ToQRect(Normalized(sourceRect))};
+    // An unscaled copy takes only the part of the source that lands where the device can show it: a
+    // control paints its own small part of a whole page picture many times.
+    if (rects.Unscaled() && !ClipToShown(Painter(), rects))
+        return;
+    // Reading the source finishes drawing on it, which may be this canvas's own, so the painter is taken
+    // after it.
+    const QImage& picture = QtImage(source);
+    QPainter& p = Painter();
+    const double ratio = DeviceRatio(p);
+    // The rectangles are logical; the source's pixels may be finer (a picture for a scaled screen).
+    const QRect pixels = DeviceRect(rects.From, picture.devicePixelRatio());
+    const QSize devicePixels = DeviceRect(rects.Dest, ratio).size();
+    const TPalette* palette = ScreenPalette();
+    if (mode == TCopyMode::cmSrcCopy && !palette && !picture.hasAlphaChannel() && rects.Unscaled() &&
+        picture.rect().contains(pixels)) {
+        // A plain copy of opaque pixels draws straight from the source, resampled smoothly only where its
+        // pixels are not the device's.
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, pixels.size() != devicePixels);
+        p.drawImage(QRectF(rects.Dest), picture, QRectF(pixels));
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        return;
+    }
+    const auto* op = std::ranges::find(RasterOps, mode, &TRasterOp::Mode);
+    if (op != std::end(RasterOps)) {
+        // Fills leave the source unread.
+        const QImage s = op->Operand == TOperand::Source
+                             ? CopySource(picture, pixels, devicePixels, ratio, palette)
+                             : QImage();
+        DrawRasterOp(p, *op, rects.Dest, s, ToQColor(Brush().Color()));
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }

@@ -59,6 +59,8 @@ private:
     QPainter& OpenPainter();
     void DrawTextNow(QPainter& p, int x, int y, std::string_view text);
     void DrawImage(const TRect& dest, const QImage& image);
+    // The realised palette where the screen shows only its colours, so pictures are drawn in them; else none.
+    const TPalette* ScreenPalette() const;
     void FrameWithPen(const TRect& r);
 
     // The Qt font and its metrics for the canvas font, made again only when the font or device changes.

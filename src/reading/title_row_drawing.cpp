@@ -30,8 +30,7 @@ void PaintRowBackground(TCanvas& canvas, const GCustomTextControl& list, const T
     // The same rectangle in the background control's coordinates, by way of the screen.
     const TPoint at = background.ScreenToClient(list.ClientToScreen({row.Left, row.Top}));
     const TRect source = Bounds(at.X, at.Y, row.Width(), row.Height());
-    const TPaletteScope palette(
-        canvas, Screen().BitsPerPixel() <= 8 && WindowHasPalette(list) ? SharedPalette() : nullptr);
+    const TPaletteScope palette(canvas, WindowHasPalette(list) ? SharedPalette() : nullptr);
     canvas.CopyRect(row, *bitmap, source, TCopyMode::cmSrcCopy);
 }
 } // namespace

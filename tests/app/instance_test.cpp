@@ -2,7 +2,7 @@
 // platform. Each copy gets its own single-instance name through the user name it runs under.
 #include "app/entry.h"
 #include "db_fixture.h"
-#include "platform/services.h"
+#include "platform/single_instance.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,10 @@
+#include "controls/base_btn.h"
 #include "controls/bitmap_drawing.h"
+#include "controls/proportional_image.h"
 #include "controls/shared_palette.h"
 #include "imaging/pmulti_image.h"
 #include "platform/bitmap.h"
+#include "platform/recording_canvas.h"
 #include "platform/screen.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +58,35 @@ TEST(SharedPalette, ChoiceFollowsTheScreenDepth) {
     FreeSharedPalettes();
     TScreenOverride screen({.BitsPerPixel = 8});
     EXPECT_NE(SharedPalette(), nullptr) << "built again on use after being freed";
+}
+
+// The controls take the palette as the shared one answers it, without a depth test of their own.
+TEST(SharedPalette, ControlsPaintedAtEachDepth_SelectThePaletteItChooses) {
+    struct Case {
+        int Bits;
+        const char* Selected;
+    };
+    TBaseBtn button;
+    button.SetBounds(0, 0, 20, 10);
+    TProportionalImage image;
+    image.SetBounds(0, 0, 20, 10);
+    for (const Case c : {Case{4, "SelectPalette(16)"}, Case{8, "SelectPalette(256)"}, Case{16, nullptr},
+                         Case{24, nullptr}}) {
+        TScreenOverride screen({.BitsPerPixel = c.Bits});
+        for (const auto& [name, control] : {std::pair<const char*, TControl*>{"button", &button},
+                                            std::pair<const char*, TControl*>{"image", &image}}) {
+            RecordingCanvas canvas;
+            control->Paint(canvas);
+            std::vector<std::string> selected;
+            for (const std::string& t : canvas.CallTexts())
+                if (t.rfind("SelectPalette", 0) == 0)
+                    selected.push_back(t);
+            const std::vector<std::string> expected =
+                c.Selected ? std::vector<std::string>{c.Selected, "SelectPalette(none)"}
+                           : std::vector<std::string>{};
+            EXPECT_EQ(selected, expected) << c.Bits << " bits, " << name;
+        }
+    }
 }
 
 TEST(LoadPaletteBitmap, ResourceWithItsOwnPalette_OrFalseLeavingTheTarget) {
