@@ -4,7 +4,6 @@
 #include "controls/shared_palette.h"
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
-#include "platform/screen.h"
 #include "reading/title_lines.h"
 
 namespace orvalis {
