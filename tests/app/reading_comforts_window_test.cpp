@@ -10,6 +10,7 @@
 #include "platform/screen.h"
 #include "platform/scroll_box.h"
 #include "reading/title_lines.h"
+#include "shown_window_fixture.h"
 #include "window_events.h"
 
 #include <QApplication>
@@ -52,26 +53,12 @@ std::vector<TRawRecord> Records() {
     };
 }
 
-class ReadingComfortsWindowTest : public testing::Test {
+class ReadingComfortsWindowTest : public test::ShownWindowTest {
 protected:
     void SetUp() override {
-        test::WriteBytes(Folder.File("D/iDbRecs.dat"), test::Encode(Records()));
         test::WriteBytes(Folder.File("D/4.Hnt"), "Disclaimer.");
-        Form = std::make_unique<TMainForm>();
-        Application().SetMainForm(Form.get());
-        Form->ShowWindow();
-        test::Activate(*Form);
+        Open(Records());
     }
-    void TearDown() override {
-        Application().SetMainForm(nullptr);
-        Form.reset();
-        SetScreenVariant(0);
-    }
-
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
-        test::Key(Form->Widget(), key, modifiers, text);
-    }
-    void Type(const std::string& text) { test::Type(Form->Widget(), text); }
     void Search(const std::string& text) {
         Press(Qt::Key_F, Qt::ControlModifier);
         ASSERT_TRUE(Form->Search->SearchEdit->Focused());
@@ -89,11 +76,8 @@ protected:
         const TRect view = Form->Topic->MainTextCtrl->VisibleRect();
         return !rects.empty() && rects.front().Top >= view.Top && rects.back().Bottom <= view.Bottom;
     }
-    std::string Header() const { return Form->Topic->MainTextHeaderLbl->Caption(); }
 
-    test::ProgramFolder Folder;
     TScreenOverride Screen{{.Width = 1024, .Height = 768, .BitsPerPixel = 24}};
-    std::unique_ptr<TMainForm> Form;
 };
 
 TEST_F(ReadingComfortsWindowTest, TextSize_KeysWheelAndButtonsSizeBothTextsForTheSession) {

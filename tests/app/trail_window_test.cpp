@@ -9,6 +9,7 @@
 #include "platform/screen.h"
 #include "platform/scroll_box.h"
 #include "reading/title_lines.h"
+#include "shown_window_fixture.h"
 #include "window_events.h"
 
 #include <QApplication>
@@ -44,24 +45,9 @@ std::vector<TRawRecord> Records() {
     };
 }
 
-class TrailWindowTest : public testing::Test {
+class TrailWindowTest : public test::ShownWindowTest {
 protected:
-    void SetUp() override {
-        test::WriteBytes(Folder.File("D/iDbRecs.dat"), test::Encode(Records()));
-        Form = std::make_unique<TMainForm>();
-        Application().SetMainForm(Form.get());
-        Form->ShowWindow();
-        test::Activate(*Form);
-    }
-    void TearDown() override {
-        Application().SetMainForm(nullptr);
-        Form.reset();
-        SetScreenVariant(0);
-    }
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {}) {
-        test::Key(Form->Widget(), key, modifiers, text);
-    }
-    void Type(const std::string& text) { test::Type(Form->Widget(), text); }
+    void SetUp() override { Open(Records()); }
     // A press and release of a side button of the mouse over the control, as the window system sends it.
     static void SideButton(TControl* control, Qt::MouseButton button) {
         const QPointF at(10, 10);
@@ -71,13 +57,10 @@ protected:
         QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(control->Widget(), &release);
     }
-    std::string Header() const { return Form->Topic->MainTextHeaderLbl->Caption(); }
     std::vector<std::string> History() const { return Form->Topic->GoToLst->Items().Lines(); }
     int Scroll() const { return Form->Topic->MainTextCtrl->VertScrollPosition(); }
 
-    test::ProgramFolder Folder;
     TScreenOverride Screen640{{.Width = 640, .Height = 480, .BitsPerPixel = 24}};
-    std::unique_ptr<TMainForm> Form;
 };
 
 TEST_F(TrailWindowTest, BackAndForward_ShowEachTopicInItsModeSectionTextAndScrollAndLeaveTheHistory) {
